@@ -1,0 +1,502 @@
+#!/usr/bin/python3
+"""Rebuild the hero's bitmaps (PNG) from the SVG drawings in src/.
+
+Run:  /usr/bin/python3 assets/pictures/build.py          rebuild and check
+      /usr/bin/python3 assets/pictures/build.py --check  check the PNGs as
+                                                         they are, and that
+                                                         they match src/
+
+Every drawing in src/ is in the body frame: the origin is the top-left corner
+of the body picture, and each picture's viewBox is its rectangle in that
+frame, so the layers line up by construction.  Shared parts come in through
+<use href="file.svg#id">; the palette comes in through the xml-stylesheet
+line at the top of each drawing.  Both are inlined here before rendering,
+because rsvg-convert does not follow such references reliably and because
+CSS classes on a <use> do not reach inside what it shows.
+"""
+
+import copy
+import io
+import os
+import re
+import subprocess
+import sys
+import xml.etree.ElementTree as ET
+from collections import Counter, deque
+
+from PIL import Image
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SRC = os.path.join(HERE, "src")
+
+SVG_NS = "http://www.w3.org/2000/svg"
+XLINK_NS = "http://www.w3.org/1999/xlink"
+ET.register_namespace("", SVG_NS)
+ET.register_namespace("xlink", XLINK_NS)
+
+BACKGROUND = (0xEE, 0xFF, 0xFE)   # the hero picture area, 0x00FEFFEE
+SKIN = (0xFD, 0xE2, 0xCC)         # pale skin: what the face features lie on
+INK = (0x24, 0x1C, 0x1C)          # the outline colour; lifts pure black
+KEY = (0, 0, 0)
+NEAR = 3   # an opaque picture's pixel this close to the background is background
+
+# name, source, (width, height), kind, colour the figure's edge is blended on
+PICTURES = [
+    ("pics0", "pics0.svg", (130, 188), "opaque", BACKGROUND),
+    ("pics1", "pics1.svg", (130, 188), "opaque", BACKGROUND),
+] + [
+    ("heads%d" % k, "heads%d.svg" % k, (110, 138), "sprite", BACKGROUND)
+    for k in range(1, 9)
+] + [
+    ("faces%d" % k, "faces%d.svg" % k, (115, 96), "sprite", SKIN)
+    for k in range(0, 12)
+] + [
+    ("faces12", "faces12.svg", (180, 168), "sprite", BACKGROUND),
+    ("faces13", "faces13.svg", (180, 168), "sprite", BACKGROUND),
+    ("icon", "icon.svg", (32, 32), "icon", None),
+]
+
+# Where each layer's top-left corner lies relative to the body's corner.
+OFFSET = {"heads": (12, -17), "faces": (0, 36), "large": (-30, 20)}
+
+
+class BuildError(Exception):
+    pass
+
+
+# ---------------------------------------------------------------- SVG input
+
+def _tag(name):
+    return "{%s}%s" % (SVG_NS, name)
+
+
+def _href(el):
+    return el.get("href") or el.get("{%s}href" % XLINK_NS)
+
+
+_KEEP_ID = {_tag(t) for t in ("linearGradient", "radialGradient", "clipPath",
+                              "mask", "filter", "pattern")}
+
+
+class Drawing:
+    """One source file, with its palette and its <use> references inlined."""
+
+    _cache = {}
+
+    @classmethod
+    def load(cls, filename, chain=()):
+        if filename in chain:
+            raise BuildError("circular <use> through " + " > ".join(chain))
+        if filename not in cls._cache:
+            cls._cache[filename] = cls(filename, chain + (filename,))
+        return cls._cache[filename]
+
+    def __init__(self, filename, chain):
+        self.filename = filename
+        path = os.path.join(SRC, filename)
+        with open(path, encoding="utf-8") as f:
+            text = f.read()
+        self.styles = []
+        for href in re.findall(r'<\?xml-stylesheet[^>]*href="([^"]+)"', text):
+            with open(os.path.join(SRC, href), encoding="utf-8") as f:
+                self.styles.append(f.read())
+        self.root = ET.fromstring(text)
+        self.defs = []            # every <defs> child this drawing needs
+        self._chain = chain
+        for defs in self.root.iter(_tag("defs")):
+            self.defs.extend(list(defs))
+        self._inline_uses(self.root)
+
+    def _inline_uses(self, parent):
+        for i, child in enumerate(list(parent)):
+            if child.tag == _tag("use"):
+                parent.remove(child)
+                parent.insert(i, self._expand(child))
+            elif child.tag != _tag("defs"):
+                self._inline_uses(child)
+
+    def _expand(self, use):
+        href = _href(use) or ""
+        filename, _, ident = href.partition("#")
+        if not ident:
+            raise BuildError("%s: <use> without #id: %r" % (self.filename, href))
+        source = Drawing.load(filename, self._chain) if filename else self
+        target = source.find(ident)
+        if target is None:
+            raise BuildError("%s: %s not found" % (self.filename, href))
+        for d in source.defs:
+            if d not in self.defs:
+                self.defs.append(d)
+        for css in source.styles:
+            if css not in self.styles:
+                self.styles.append(css)
+        group = ET.Element(_tag("g"))
+        for key, value in use.attrib.items():
+            if key in ("x", "y", "width", "height", "href") or key.endswith("}href"):
+                continue
+            group.set(key, value)
+        x, y = use.get("x", "0"), use.get("y", "0")
+        move = "translate(%s,%s)" % (x, y) if (x, y) != ("0", "0") else ""
+        transform = " ".join(t for t in (use.get("transform", ""), move) if t)
+        if transform:
+            group.set("transform", transform)
+        body = copy.deepcopy(target)
+        if body.tag == _tag("symbol"):
+            body.tag = _tag("g")
+            body.attrib.pop("viewBox", None)
+            body.attrib.pop("overflow", None)
+        for el in body.iter():
+            if el.tag not in _KEEP_ID:
+                el.attrib.pop("id", None)
+        group.append(body)
+        return group
+
+    def find(self, ident):
+        for el in self.root.iter():
+            if el.get("id") == ident:
+                return el
+        for el in self.defs:
+            for sub in el.iter():
+                if sub.get("id") == ident:
+                    return sub
+        return None
+
+    def flat_svg(self):
+        """The drawing as one self-contained SVG document."""
+        root = copy.deepcopy(self.root)
+        for defs in list(root.iter(_tag("defs"))):
+            for parent in root.iter():
+                if defs in list(parent):
+                    parent.remove(defs)
+        defs = ET.Element(_tag("defs"))
+        seen = set()
+        for d in self.defs:
+            ident = d.get("id")
+            if ident and ident in seen:
+                continue
+            seen.add(ident)
+            defs.append(copy.deepcopy(d))
+        style = ET.Element(_tag("style"))
+        style.text = "\n".join(self.styles)
+        root.insert(0, defs)
+        root.insert(0, style)
+        return ET.tostring(root, encoding="unicode")
+
+
+def render(source, size):
+    """Render a source drawing at exactly size, with alpha."""
+    svg = Drawing.load(source).flat_svg()
+    w, h = size
+    proc = subprocess.run(
+        ["rsvg-convert", "--format=png", "--width=%d" % w, "--height=%d" % h],
+        input=svg.encode("utf-8"), capture_output=True)
+    if proc.returncode != 0:
+        raise BuildError("rsvg-convert failed on %s: %s"
+                         % (source, proc.stderr.decode(errors="replace")))
+    image = Image.open(io.BytesIO(proc.stdout)).convert("RGBA")
+    if image.size != size:
+        raise BuildError("%s rendered at %s, not %s" % (source, image.size, size))
+    return image
+
+
+# ----------------------------------------------------------- post-processing
+
+def edge_black(image):
+    """The pure black pixels reachable from the edge through black pixels."""
+    w, h = image.size
+    px = image.load()
+    reached = set()
+    todo = deque()
+    for x in range(w):
+        todo.extend(((x, 0), (x, h - 1)))
+    for y in range(h):
+        todo.extend(((0, y), (w - 1, y)))
+    while todo:
+        p = todo.popleft()
+        if p in reached or px[p] != KEY:
+            continue
+        reached.add(p)
+        x, y = p
+        for q in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
+            if 0 <= q[0] < w and 0 <= q[1] < h and q not in reached:
+                todo.append(q)
+    return reached
+
+
+def black_pixels(image):
+    w, h = image.size
+    px = image.load()
+    return {(x, y) for y in range(h) for x in range(w) if px[x, y] == KEY}
+
+
+def fill_holes(name, image):
+    """Fill black areas not connected to the edge with the colour around them."""
+    px = image.load()
+    w, h = image.size
+    holes = black_pixels(image) - edge_black(image)
+    filled = []
+    while holes:
+        start = holes.pop()
+        area, todo, border = [start], [start], Counter()
+        while todo:
+            x, y = todo.pop()
+            for q in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
+                if not (0 <= q[0] < w and 0 <= q[1] < h):
+                    continue
+                if q in holes:
+                    holes.remove(q)
+                    area.append(q)
+                    todo.append(q)
+                elif px[q] != KEY:
+                    border[px[q]] += 1
+        colour = border.most_common(1)[0][0] if border else INK
+        for p in area:
+            px[p] = colour
+        filled.append((len(area), min(area), colour))
+    for count, (x, y), colour in filled:
+        print("  %s: filled a hole of %d px at %d,%d with #%02x%02x%02x"
+              % ((name, count, x, y) + colour))
+    return len(filled)
+
+
+def make_sprite(name, rgba, base):
+    """Key the background to pure black and blend the figure's edge on base."""
+    out = Image.new("RGB", rgba.size)
+    src, dst = rgba.load(), out.load()
+    w, h = rgba.size
+    for y in range(h):
+        for x in range(w):
+            r, g, b, a = src[x, y]
+            if a < 128:               # alpha below one half: see-through
+                dst[x, y] = KEY
+                continue
+            f = a / 255.0
+            c = tuple(int(round(v * f + bv * (1 - f)))
+                      for v, bv in zip((r, g, b), base))
+            dst[x, y] = INK if c == KEY else c
+    fill_holes(name, out)
+    return out
+
+
+def make_opaque(rgba):
+    """Flatten onto the background; the faintest edge pixels become it exactly."""
+    flat = Image.new("RGBA", rgba.size, BACKGROUND + (255,))
+    flat.alpha_composite(rgba)
+    flat = flat.convert("RGB")
+    px = flat.load()
+    w, h = flat.size
+    for y in range(h):
+        for x in range(w):
+            if max(abs(a - b) for a, b in zip(px[x, y], BACKGROUND)) <= NEAR:
+                px[x, y] = BACKGROUND
+    return flat
+
+
+def build_one(name, source, size, kind, base):
+    rgba = render(source, size)
+    if kind == "sprite":
+        return make_sprite(name, rgba, base)
+    if kind == "opaque":
+        return make_opaque(rgba)
+    return rgba
+
+
+# ------------------------------------------------------------------ checks
+
+def check_sprite(name, image, problems):
+    px = image.load()
+    w, h = image.size
+    black = black_pixels(image)
+    inner = black - edge_black(image)
+    if inner:
+        problems.append("%s: %d black pixels not connected to the edge (holes)"
+                        % (name, len(inner)))
+    if len(black) == w * h:
+        problems.append("%s: nothing is drawn" % name)
+    edge = [px[x, 0] for x in range(w)] + [px[x, h - 1] for x in range(w)] + \
+           [px[0, y] for y in range(h)] + [px[w - 1, y] for y in range(h)]
+    if KEY not in edge:
+        problems.append("%s: no black background at the edge" % name)
+
+
+def check_opaque(name, image, problems):
+    w, h = image.size
+    px = image.load()
+    corners = [px[0, 0], px[w - 1, 0], px[0, h - 1], px[w - 1, h - 1]]
+    # The bottom corners may hold the shirt; the top ones are background.
+    if corners[0] != BACKGROUND or corners[1] != BACKGROUND:
+        problems.append("%s: background at the top corners is not #EEFFFE: %s"
+                        % (name, corners[:2]))
+    near = [p for p in image.getdata() if p != BACKGROUND and
+            max(abs(a - b) for a, b in zip(p, BACKGROUND)) <= NEAR]
+    if near:
+        problems.append("%s: %d pixels almost but not exactly the background"
+                        % (name, len(near)))
+
+
+def check_icon(name, image, problems):
+    w, h = image.size
+    alpha = image.getchannel("A")
+    corners = [alpha.getpixel(p) for p in ((0, 0), (w - 1, 0), (0, h - 1), (w - 1, h - 1))]
+    if any(corners):
+        problems.append("%s: corners are not see-through" % name)
+    opaque = sum(1 for a in alpha.getdata() if a >= 128)
+    if opaque < w * h // 3:
+        problems.append("%s: only %d opaque pixels" % (name, opaque))
+
+
+def check_file(name, size, kind, problems):
+    path = os.path.join(HERE, name + ".png")
+    if not os.path.exists(path):
+        problems.append("%s.png is missing" % name)
+        return None
+    image = Image.open(path)
+    if image.format != "PNG":
+        problems.append("%s.png is not a PNG" % name)
+    want = "RGBA" if kind == "icon" else "RGB"
+    if image.mode != want:
+        problems.append("%s.png is %s, not %s" % (name, image.mode, want))
+        return None
+    if image.size != size:
+        problems.append("%s.png is %dx%d, not %dx%d" % ((name,) + image.size + size))
+        return None
+    image.load()
+    {"sprite": check_sprite, "opaque": check_opaque,
+     "icon": check_icon}[kind](name, image, problems)
+    return image
+
+
+def compose(canvas, sprite, at):
+    """The game's masked copy: every non-black sprite pixel replaces the target."""
+    src = sprite.load()
+    dst = canvas.load()
+    ox, oy = at
+    cw, ch = canvas.size
+    w, h = sprite.size
+    for y in range(h):
+        for x in range(w):
+            p = src[x, y]
+            if p != KEY and 0 <= x + ox < cw and 0 <= y + oy < ch:
+                dst[x + ox, y + oy] = p
+
+
+def hero(images, body=0, hair=2, face=0, at=(170, 60), size=(303, 255),
+         background=BACKGROUND):
+    """The hero as the game composes him: body, face, then hair on top."""
+    canvas = Image.new("RGB", size, background)
+    bx, by = at
+    canvas.paste(images["pics%d" % body], at)
+    if face is not None:
+        off = OFFSET["large"] if face >= 12 else OFFSET["faces"]
+        compose(canvas, images["faces%d" % face], (bx + off[0], by + off[1]))
+    if hair:
+        off = OFFSET["heads"]
+        compose(canvas, images["heads%d" % hair], (bx + off[0], by + off[1]))
+    return canvas
+
+
+def check_registration(images, problems):
+    """Faces on the head, and no background showing inside the hero."""
+    for body in (0, 1):
+        bpx = images["pics%d" % body].load()
+        for k in range(12):
+            face = images["faces%d" % k]
+            fpx = face.load()
+            ox, oy = OFFSET["faces"]
+            off = [(x, y) for y in range(face.size[1]) for x in range(face.size[0])
+                   if fpx[x, y] != KEY and (not 0 <= x + ox < 130 or
+                                            bpx[x + ox, y + oy] == BACKGROUND)]
+            if off:
+                problems.append("faces%d: %d pixels off the body of pics%d, e.g. %s"
+                                % (k, len(off), body, off[0]))
+    combos = [(b, h, 0) for b in (0, 1) for h in range(9)]
+    combos += [(0, h, f) for h in (0, 2) for f in range(13)]
+    combos += [(1, h, f) for h in (0, 5) for f in list(range(12)) + [13]]
+    for body, hair, face in combos:
+        canvas = hero(images, body, hair, face)
+        px = canvas.load()
+        inside = pixels_of(canvas, BACKGROUND) - reach(canvas, BACKGROUND)
+        if len(inside) > 0:
+            x, y = min(inside, key=lambda p: (p[1], p[0]))
+            problems.append("body %d, hair %d, face %d: %d background pixels "
+                            "enclosed by the figure, e.g. at %d,%d of the body"
+                            % (body, hair, face, len(inside), x - 170, y - 60))
+
+
+def pixels_of(image, colour):
+    w, h = image.size
+    px = image.load()
+    return {(x, y) for y in range(h) for x in range(w) if px[x, y] == colour}
+
+
+def reach(image, colour):
+    w, h = image.size
+    px = image.load()
+    reached = set()
+    todo = deque([(x, 0) for x in range(w)] + [(x, h - 1) for x in range(w)] +
+                 [(0, y) for y in range(h)] + [(w - 1, y) for y in range(h)])
+    while todo:
+        p = todo.popleft()
+        if p in reached or px[p] != colour:
+            continue
+        reached.add(p)
+        x, y = p
+        for q in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
+            if 0 <= q[0] < w and 0 <= q[1] < h:
+                todo.append(q)
+    return reached
+
+
+def check_all(images, problems):
+    if "faces12" in images and "faces13" in images:
+        a, b = black_pixels(images["faces12"]), black_pixels(images["faces13"])
+        if a != b:
+            problems.append("faces13 does not have the outline of faces12: "
+                            "%d pixels differ" % len(a ^ b))
+    if all(n in images for n, *_ in PICTURES):
+        check_registration(images, problems)
+
+
+# -------------------------------------------------------------------- main
+
+def main(argv):
+    check_only = "--check" in argv
+    problems = []
+    built = {}
+    if not check_only:
+        for name, source, size, kind, base in PICTURES:
+            try:
+                built[name] = build_one(name, source, size, kind, base)
+            except BuildError as e:
+                problems.append(str(e))
+                continue
+            built[name].save(os.path.join(HERE, name + ".png"), optimize=True)
+    images = {}
+    for name, source, size, kind, base in PICTURES:
+        image = check_file(name, size, kind, problems)
+        if image is not None:
+            images[name] = image
+    if check_only:
+        for name, source, size, kind, base in PICTURES:
+            if name not in images:
+                continue
+            try:
+                fresh = build_one(name, source, size, kind, base)
+            except BuildError as e:
+                problems.append(str(e))
+                continue
+            if fresh.tobytes() != images[name].tobytes():
+                problems.append("%s.png is not what src/%s builds: rebuild it"
+                                % (name, source))
+    check_all(images, problems)
+    for p in problems:
+        print("ERROR: " + p, file=sys.stderr)
+    if problems:
+        print("%d problems" % len(problems), file=sys.stderr)
+        return 1
+    print("%d pictures %s and checked" % (len(images), "found" if check_only else "built"))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
