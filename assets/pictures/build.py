@@ -28,6 +28,7 @@ from PIL import Image
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SRC = os.path.join(HERE, "src")
+PARTS = "parts.svg"     # shared parts and the palette's gradients
 
 SVG_NS = "http://www.w3.org/2000/svg"
 XLINK_NS = "http://www.w3.org/1999/xlink"
@@ -105,7 +106,18 @@ class Drawing:
         self._chain = chain
         for defs in self.root.iter(_tag("defs")):
             self.defs.extend(list(defs))
+        if filename != PARTS:
+            # the palette's gradients live in the parts' <defs>
+            self._take_defs(Drawing.load(PARTS, chain))
         self._inline_uses(self.root)
+
+    def _take_defs(self, source):
+        for d in source.defs:
+            if d not in self.defs:
+                self.defs.append(d)
+        for css in source.styles:
+            if css not in self.styles:
+                self.styles.append(css)
 
     def _inline_uses(self, parent):
         for i, child in enumerate(list(parent)):
@@ -124,12 +136,7 @@ class Drawing:
         target = source.find(ident)
         if target is None:
             raise BuildError("%s: %s not found" % (self.filename, href))
-        for d in source.defs:
-            if d not in self.defs:
-                self.defs.append(d)
-        for css in source.styles:
-            if css not in self.styles:
-                self.styles.append(css)
+        self._take_defs(source)
         group = ET.Element(_tag("g"))
         for key, value in use.attrib.items():
             if key in ("x", "y", "width", "height", "href") or key.endswith("}href"):

@@ -1,0 +1,106 @@
+// The window's load and unload: the order in which the game comes up and goes away.
+#include "app/Form1.h"
+
+#include <cmath>
+
+#include "platform/Paths.h"
+#include "render/Colours.h"
+#include "render/Raster.h"
+
+Form1::Form1(Host& host_) : host(host_), el(host_)
+{
+    el.Form1->on_close([this] { Form_Unload(); });
+}
+
+void Main(Host& host, Form1*& form)
+{
+    if (!host.claim_single_instance()) {
+        host.message_box(QStringLiteral("既に起動しています。"));
+        host.end_process(1);
+    }
+    form = new Form1(host);
+    form->Form_Load();
+}
+
+void Form1::Form_Load()
+{
+    st.App_Dir = with_trailing_separator(host.program_dir());
+    host.seed_random_from_clock();
+    el.Mokuta_mes->set_caption(QString());
+
+    st.Hair_Count = 30000;
+    st.Motivation = 100;
+    st.Health = 100;
+    st.Caller_No = -1;
+    st.Doll_No = -1;
+    st.Day_Count = 0;
+    st.Body_No = 0;
+    st.Head_No = 2;
+    st.Face_No = 0;
+    st.Hand_No = 0;
+
+    fill_placements(st);
+    fill_lines(st);
+    fill_actions(st);
+    fill_success_multipliers(st);
+
+    fill_prizes(st);
+    write_roulette_strip();
+
+    int32_t width = 515;
+    int32_t height = 305;
+    Form_Fit(*el.Form1, width, height);
+    el.Form1->show();
+
+    check_sound_files();
+    host.yield();
+}
+
+// The five prize names in white, once; the roulette repaints single rows later.
+void Form1::write_roulette_strip()
+{
+    PictureBox& strip = *el.Picture1;
+    for (int i = 0; i <= 4; ++i)
+        text_out(strip.image(), strip.font(), from_bgr(0x00FFFFFF), 10, i * 20 + 2,
+                 st.Item_Name[i]);
+    strip.refresh();
+}
+
+float fitted_outer_twips(float outer_twips, float twips_per_pixel, int32_t inner_pixels,
+                         int32_t wanted_pixels)
+{
+    return outer_twips - twips_per_pixel * static_cast<float>(inner_pixels) +
+           twips_per_pixel * static_cast<float>(wanted_pixels);
+}
+
+// Keeps the frame and title bar as they are and gives the inside exactly W x H pixels.
+void Form1::Form_Fit(QWidget& frm, int32_t& W, int32_t& H)
+{
+    const float tpp_x = 1440.0f / static_cast<float>(frm.logicalDpiX());
+    const float tpp_y = 1440.0f / static_cast<float>(frm.logicalDpiY());
+    const QRect outer = frm.frameGeometry();
+    const int frame_w = outer.width() - frm.width();
+    const int frame_h = outer.height() - frm.height();
+
+    float outer_w = fitted_outer_twips(outer.width() * tpp_x, tpp_x, frm.width(), W);
+    frm.resize(static_cast<int>(std::lround(outer_w / tpp_x)) - frame_w, frm.height());
+    float outer_h = fitted_outer_twips(outer.height() * tpp_y, tpp_y, frm.height(), H);
+    frm.resize(frm.width(), static_cast<int>(std::lround(outer_h / tpp_y)) - frame_h);
+}
+
+void Form1::check_sound_files()
+{
+    for (const char* name : sound_files) {
+        FileCheck found = host.file_attributes(st.App_Dir + QString::fromLatin1(name));
+        if (found == FileCheck::Ok)
+            continue;
+        host.message_box(found == FileCheck::NotFound ? QStringLiteral("音のファイルがない。")
+                                                      : QStringLiteral("エラーです。"));
+        host.end_process(1);
+    }
+}
+
+void Form1::Form_Unload()
+{
+    host.end_process(0);
+}

@@ -1,0 +1,125 @@
+// The game's fixed tables: actions, success multipliers, prizes, lines and picture placements.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace tables {
+
+inline constexpr int action_count = 10;
+inline constexpr int prize_count = 5;
+inline constexpr int line_count = 51;
+
+inline constexpr std::array<const char*, action_count> Act_Name = {
+    "ごはん", "おやつ", "タバコ", "ぼんやり", "おでかけ",
+    "バイト", "サボリ", "ねる", "よあそび", "おさけ",
+};
+
+// Per action: hair amount, success rate, motivation change, health change, (unused).
+inline constexpr std::array<std::array<int32_t, 5>, action_count> Act_Table = {{
+    {500, 80, 0, 10, 0},
+    {300, 50, 5, 0, 0},
+    {1000, 10, 5, -5, 0},
+    {1000, 80, -10, 8, 0},
+    {800, 50, 2, -2, 0},
+    {200, 70, 2, -5, 0},
+    {200, 20, -5, 5, 0},
+    {500, 80, -5, 5, 0},
+    {4000, 20, 20, -50, 0},
+    {1000, 30, 5, -5, 0},
+}};
+
+// Element 0 stays 0: a rate below 5 can never succeed.
+inline constexpr std::array<float, 10> Success_Mul = {
+    0.0f, 0.52f, 0.6f, 0.7f, 0.8f, 1.0f, 1.4f, 1.6f, 2.0f, 3.0f,
+};
+
+inline constexpr std::array<const char*, prize_count + 1> Item_Name = {
+    "スカ", "抜毛予防", "育毛剤", "発毛剤", "なんこう", "",
+};
+
+// Per prize: daily hair gain, hair loss on failure, success rate, (unused).
+inline constexpr std::array<std::array<int32_t, 4>, prize_count> Item_Table = {{
+    {0, 0, 0, 0},
+    {5000, 8000, 90, 0},
+    {10000, 15000, 60, 0},
+    {17000, 22000, 30, 0},
+    {1000, 500, 50, 0},
+}};
+
+// The hero's and the callers' lines; the empty ones are never shown.
+inline constexpr std::array<const char*, line_count> Mes_Text = {
+    "", "",
+    "やってらんねぇ。",
+    "だるいなぁ。",
+    "なんか調子悪いな。",
+    "おいおい。",
+    "なんだよ、それ。",
+    "とりあえず、こんなもんか。",
+    "お、いいねぇ。",
+    "は、発毛っすか！？",
+    "あ、あやしいな。",
+    "あれ、なんかヘンだな。",
+    "うわっ！\u3000抜けまくり",
+    "ひぇー！\u3000痛いっすぅ～",
+    "かゆくなったぞ！",
+    "はやくフサフサにならないかな",
+    "調子がいいな。",
+    "",
+    "やったぉ！",
+    "だめ人間・・・。",
+    "お。",
+    "フロあがりには\r\nこれをスプレーっすね。",
+    "毛乳頭を刺激するぅー。\r\nきもちいいー。",
+    "ひぇ～！\r\nすごくしみるけど、効きそう～！",
+    "なんか\u3000効いてるような\r\nそうでもないような。",
+    "もう、抜ける毛がないっす！！",
+    "やったぉ。フサフサになったぅ！",
+    "", "", "", "",
+    "やあ、モクタ。",
+    "一緒に日焼けサロンに行こうぜ",
+    "いいねぇ。\r\n焼けた肌にはやっぱ金髪かなぁ",
+    "おまえ一人で行ってこいよ。",
+    "ねえ。",
+    "今度のお休みさぁ。\r\n買物に付き合ってくれない？",
+    "うんうん。いくいく～。",
+    "やなこったっす。",
+    "お～い。",
+    "おまえさぁ。頭かなりヤバいから\r\nカツラにしたら？",
+    "そうだな。\r\nどうせやるならロングヘアだぜ！",
+    "そんなにヤバくないって！",
+    "若人、ちょっと待ちなされ。",
+    "この薬を持っていきなさい。\r\nこれで、毛が・・・",
+    "こ、これ飲むと毛がはえるのか！？",
+    "あやしいよそれ。いらない。\r\nムカデみたいなの入ってるし。",
+    "", "", "", "",
+};
+
+// Per hands picture: x, y, width, height in the hero picture. Rows 5 to 7 are
+// the tanned counterparts of 1, 2 and 4; rows 0 and 8 are never used.
+inline constexpr std::array<std::array<int16_t, 4>, 9> Hand_Pos = {{
+    {0, 0, 0, 0},
+    {146, 102, 65, 145},
+    {110, 166, 104, 82},
+    {20, 40, 300, 207},
+    {120, 100, 230, 148},
+    {146, 102, 65, 145},
+    {110, 166, 104, 82},
+    {120, 100, 230, 148},
+    {0, 0, 0, 0},
+}};
+
+// Per companion picture: x, y, width, height. Caller 0 is drawn from row 2.
+inline constexpr std::array<std::array<int16_t, 4>, 5> Doll_Pos = {{
+    {0, 0, 0, 0},
+    {0, 40, 120, 208},
+    {0, 40, 136, 207},
+    {80, 40, 143, 207},
+    {0, 0, 0, 0},
+}};
+
+} // namespace tables
+
+// Every line is present: a short initialiser list would leave null texts at the end.
+static_assert(tables::Mes_Text[tables::line_count - 1] != nullptr);
+static_assert(tables::Item_Name[tables::prize_count] != nullptr);

@@ -1,0 +1,42 @@
+// The host of the real program: real time, the real window system and the real process.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <random>
+
+#include <QLockFile>
+#include <QString>
+
+#include "platform/Host.h"
+
+class QTimer;
+
+class RealHost : public Host {
+public:
+    RealHost();
+    ~RealHost() override;
+
+    void sleep_ms(int32_t ms) override;
+    void yield() override;
+    uint32_t clock_ms() override;
+    void seed_random_from_clock() override;
+    float random() override;
+    void message_box(const QString& text) override;
+    bool claim_single_instance() override;
+    QString program_dir() override;
+    FileCheck file_attributes(const QString& path) override;
+    void timer_changed(GameTimer& timer) override;
+    [[noreturn]] void end_process(int status) override;
+
+    // Where the lock of the running copy lives.
+    static QString lock_path();
+
+private:
+    std::mt19937 generator_;
+    std::unique_ptr<QLockFile> instance_lock_;
+    std::map<GameTimer*, QTimer*> timers_;
+};
+
+// The file check on its own, so that it can be tried on real files.
+FileCheck check_file(const QString& path);

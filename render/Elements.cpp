@@ -1,0 +1,256 @@
+// The window and every element in it, built from the element table and addressed by name.
+#include "render/Elements.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include <QFont>
+
+#include "render/Colours.h"
+
+namespace {
+const QString gothic = QStringLiteral("ＭＳ ゴシック");
+const QString p_gothic = QStringLiteral("ＭＳ Ｐゴシック");
+const FontSpec window_font{Typeface::PGothic, 9, false};
+} // namespace
+
+void register_typefaces()
+{
+    QFont::insertSubstitutions(gothic, {"IPAGothic", "IPAゴシック", "Noto Sans Mono CJK JP",
+                                        "VL Gothic", "TakaoGothic"});
+    QFont::insertSubstitutions(p_gothic, {"IPAPGothic", "IPA Pゴシック", "Noto Sans CJK JP",
+                                          "VL PGothic", "TakaoPGothic"});
+}
+
+// Points become pixels at 96 dots per inch, whatever the screen says, so
+// that the layout stays the one it was designed in.
+int pixel_size(double points)
+{
+    return static_cast<int>(std::nearbyint(points * 4.0 / 3.0));
+}
+
+QFont font_for(const FontSpec& spec)
+{
+    const FontSpec& s = spec.face == Typeface::WindowFont ? window_font : spec;
+    QFont font(s.face == Typeface::Gothic ? gothic : p_gothic);
+    font.setStyleHint(s.face == Typeface::Gothic ? QFont::TypeWriter : QFont::SansSerif);
+    font.setPixelSize(pixel_size(s.points));
+    font.setBold(s.bold);
+    return font;
+}
+
+QString Elements::element_name(const ElementRow& row)
+{
+    QString name = QString::fromLatin1(row.name);
+    if (row.index >= 0)
+        name += QStringLiteral("[%1]").arg(row.index);
+    return name;
+}
+
+Elements::Elements(Host& host) : Timer1(host, timer1_interval_ms)
+{
+    build();
+    bind();
+    stack_and_order();
+}
+
+Elements::~Elements() = default;
+
+QWidget* Elements::find(const char* name, int index) const
+{
+    for (const ElementEntry& e : entries_)
+        if (e.row->index == index && std::strcmp(e.row->name, name) == 0)
+            return e.widget;
+    return nullptr;
+}
+
+void Elements::build()
+{
+    window = std::make_unique<FormWindow>();
+    Form1 = window.get();
+    Form1->setObjectName(QStringLiteral("Form1"));
+    Form1->setWindowTitle(QString::fromUtf8(window_caption));
+    Form1->setGeometry(design_client_x, design_client_y, design_client_width,
+                       design_client_height);
+    Form1->setFont(font_for(window_font));
+    Form1->setAutoFillBackground(true);
+    set_back_colour(*Form1, Qt::white);
+
+    for (const ElementRow& row : element_rows()) {
+        QWidget* parent = std::strcmp(row.container, "Form1") == 0 ? Form1 : find(row.container);
+        Q_ASSERT_X(parent, row.name, "a container must come before what it holds");
+        entries_.push_back({&row, make(row, parent)});
+    }
+}
+
+static void apply_colours(QWidget& w, const ElementRow& row)
+{
+    if (row.fore != default_colour)
+        set_fore_colour(w, from_bgr(row.fore));
+    if (row.back != default_colour)
+        set_back_colour(w, from_bgr(row.back));
+}
+
+QWidget* Elements::make(const ElementRow& row, QWidget* parent)
+{
+    const QString caption = QString::fromUtf8(row.caption);
+    QWidget* w = nullptr;
+    switch (row.kind) {
+    case Kind::Button: {
+        auto* b = new Button(parent);
+        b->setText(caption);
+        w = b;
+        break;
+    }
+    case Kind::Picture: {
+        auto* p = new PictureBox(parent, (row.look & border) != 0);
+        p->setFocusPolicy(Qt::NoFocus);
+        p->setAccessibleName(element_name(row));
+        w = p;
+        break;
+    }
+    case Kind::Label: {
+        auto* l = new Label(parent, (row.look & transparent) != 0);
+        l->set_caption(caption);
+        w = l;
+        break;
+    }
+    case Kind::TextBox: {
+        auto* t = new TextBox(parent);
+        t->setText(caption);
+        w = t;
+        break;
+    }
+    case Kind::CheckBox: {
+        auto* c = new CheckBox(parent);
+        c->setText(caption);
+        c->setChecked(true);
+        w = c;
+        break;
+    }
+    case Kind::Frame: {
+        auto* f = new Frame(parent);
+        f->setTitle(caption);
+        f->setAutoFillBackground(true);
+        w = f;
+        break;
+    }
+    }
+    w->setObjectName(element_name(row));
+    if (row.font.face != Typeface::WindowFont)
+        w->setFont(font_for(row.font));
+    apply_colours(*w, row);
+    if (auto* p = qobject_cast<PictureBox*>(w))
+        p->set_background(from_bgr(row.back));
+    if (auto* p = qobject_cast<PictureBox*>(w)) {
+        p->place(QRect(row.x, row.y, row.w, row.h));
+        p->refresh();
+    } else {
+        w->setGeometry(row.x, row.y, row.w, row.h);
+    }
+    if (row.start != Start::Shown)
+        w->hide();
+    if (row.start == Start::HiddenDisabled)
+        w->setEnabled(false);
+    return w;
+}
+
+template <typename T>
+static void bind_one(const Elements& el, T*& out, const char* name, int index = -1)
+{
+    out = qobject_cast<T*>(el.find(name, index));
+    Q_ASSERT_X(out, name, "every named element is in the table with its kind");
+}
+
+template <typename T, std::size_t N>
+static void bind_array(const Elements& el, std::array<T*, N>& out, const char* name)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        bind_one(el, out[i], name, static_cast<int>(i));
+}
+
+void Elements::bind()
+{
+    bind_one(*this, Starts, "Starts");
+    bind_one(*this, Titles, "Titles");
+    bind_one(*this, Titlet, "Titlet");
+    bind_array(*this, Pics, "Pics");
+    bind_array(*this, Heads, "Heads");
+    bind_array(*this, Faces, "Faces");
+    bind_array(*this, hands, "hands");
+    bind_array(*this, Dolls, "Dolls");
+    bind_one(*this, Bottle, "Bottle");
+    bind_array(*this, Maskwork, "Maskwork");
+    bind_one(*this, Mokuta, "Mokuta");
+    bind_one(*this, Quits, "Quits");
+    bind_array(*this, Last_mes, "Last_mes");
+    bind_one(*this, Mokuta_mes, "Mokuta_mes");
+    bind_array(*this, Text1, "Text1");
+    bind_array(*this, Text2, "Text2");
+    bind_one(*this, Item_NO, "Item_NO");
+    bind_one(*this, Item_YES, "Item_YES");
+    bind_one(*this, Picture6, "Picture6");
+    bind_one(*this, Label6, "Label6");
+    bind_one(*this, Text5, "Text5");
+    bind_one(*this, Text4, "Text4");
+    bind_one(*this, Text3, "Text3");
+    bind_one(*this, Menu_OK, "Menu_OK");
+    bind_one(*this, Shuffle, "Shuffle");
+    bind_one(*this, Picture3, "Picture3");
+    bind_one(*this, Help_mes, "Help_mes");
+    bind_one(*this, Roulet_OK, "Roulet_OK");
+    bind_one(*this, Picture1, "Picture1");
+    bind_one(*this, Frame1, "Frame1");
+    bind_one(*this, Picture2, "Picture2");
+    bind_one(*this, Batsu, "Batsu");
+    bind_one(*this, Maru, "Maru");
+    bind_one(*this, Text6, "Text6");
+    bind_one(*this, Check1, "Check1");
+    bind_one(*this, Label7, "Label7");
+    bind_one(*this, Label2, "Label2");
+    bind_one(*this, Label5, "Label5");
+    bind_one(*this, Label4, "Label4");
+    bind_one(*this, Label3, "Label3");
+    bind_one(*this, Lable3, "Lable3");
+    bind_array(*this, Label1, "Label1");
+}
+
+// Rows come top first; raising them from the last row up leaves the first on top.
+// The keyboard walks the elements in the tab order of the table.
+void Elements::stack_and_order()
+{
+    for (auto it = entries_.rbegin(); it != entries_.rend(); ++it)
+        it->widget->raise();
+
+    std::vector<const ElementEntry*> tabbed;
+    for (const ElementEntry& e : entries_)
+        if (e.row->tab >= 0 && e.widget->focusPolicy() != Qt::NoFocus)
+            tabbed.push_back(&e);
+    std::sort(tabbed.begin(), tabbed.end(),
+              [](const ElementEntry* a, const ElementEntry* b) { return a->row->tab < b->row->tab; });
+    for (std::size_t i = 1; i < tabbed.size(); ++i)
+        QWidget::setTabOrder(tabbed[i - 1]->widget, tabbed[i]->widget);
+}
+
+void Elements::on_click(QWidget* element, std::function<void()> handler)
+{
+    clicks_[element] = handler;
+    if (auto* label = qobject_cast<Label*>(element))
+        label->on_click(handler);
+    else if (auto* button = qobject_cast<QAbstractButton*>(element))
+        QObject::connect(button, &QAbstractButton::clicked, button, [handler] { handler(); });
+}
+
+bool Elements::press(QWidget* element)
+{
+    auto it = clicks_.find(element);
+    if (it == clicks_.end())
+        return false;
+    if (auto* box = qobject_cast<QCheckBox*>(element)) {
+        QSignalBlocker quiet(box);
+        box->setChecked(!box->isChecked());
+    }
+    it->second();
+    return true;
+}

@@ -1,0 +1,163 @@
+// The kinds of element the window is made of, as thin layers over Qt widgets.
+#include "render/Widgets.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+QString display_text(const QString& caption)
+{
+    QString text = caption;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+// The fore colour holds for the active and inactive looks; a disabled element
+// keeps the toolkit's greyed text so that the player can see it is locked.
+void set_fore_colour(QWidget& w, const QColor& c)
+{
+    QPalette p = w.palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::WindowText, c);
+        p.setColor(group, QPalette::Text, c);
+        p.setColor(group, QPalette::ButtonText, c);
+    }
+    w.setPalette(p);
+}
+
+void set_back_colour(QWidget& w, const QColor& c)
+{
+    QPalette p = w.palette();
+    p.setColor(QPalette::Window, c);
+    p.setColor(QPalette::Base, c);
+    p.setColor(QPalette::Button, c);
+    w.setPalette(p);
+}
+
+QColor fore_colour(const QWidget& w)
+{
+    return w.palette().color(QPalette::Active, QPalette::WindowText);
+}
+
+QColor back_colour(const QWidget& w)
+{
+    return w.palette().color(QPalette::Active, QPalette::Window);
+}
+
+Label::Label(QWidget* parent, bool transparent) : QLabel(parent), transparent_(transparent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+    setTextFormat(Qt::PlainText);
+    setAutoFillBackground(!transparent);
+}
+
+void Label::set_caption(const QString& caption)
+{
+    caption_ = caption;
+    setText(display_text(caption));
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+        isEnabled() && click_)
+        click_();
+}
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
+{
+    setReadOnly(true);
+    // The style's own frame is roomy; these boxes are small ("100" must fit
+    // into 25 pixels), so they get a thin line drawn over their edge instead.
+    setFrame(false);
+    setTextMargins(2, 0, 1, 0);
+    setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void TextBox::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    QPainter p(this);
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawLine(0, 0, width() - 1, 0);
+    p.drawLine(0, 0, 0, height() - 1);
+    p.setPen(QColor(0xc8, 0xc8, 0xc8));
+    p.drawLine(1, height() - 1, width() - 1, height() - 1);
+    p.drawLine(width() - 1, 1, width() - 1, height() - 1);
+}
+
+PictureBox::PictureBox(QWidget* parent, bool border) : QWidget(parent), border_(border)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::set_background(const QColor& c)
+{
+    background_ = c;
+    set_back_colour(*this, c);
+}
+
+QSize PictureBox::inner_size() const
+{
+    int edge = border_ ? 2 : 0;
+    return QSize(std::max(0, width() - edge), std::max(0, height() - edge));
+}
+
+void PictureBox::clear()
+{
+    image_.fill(background_);
+}
+
+void PictureBox::refresh()
+{
+    shown_ = image_.copy();
+    update();
+}
+
+void PictureBox::place(const QRect& box)
+{
+    setGeometry(box);
+    fit_image();
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fit_image();
+}
+
+// The kept image grows and shrinks with the box and keeps what it holds.
+void PictureBox::fit_image()
+{
+    QSize size = inner_size();
+    if (size == image_.size())
+        return;
+    QImage grown(size, QImage::Format_RGB32);
+    grown.fill(background_);
+    QPainter p(&grown);
+    p.drawImage(0, 0, image_);
+    p.end();
+    image_ = grown;
+    if (shown_.isNull())
+        shown_ = image_.copy();
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    int edge = border_ ? 1 : 0;
+    p.fillRect(rect(), background_);
+    p.drawImage(edge, edge, shown_);
+    if (border_) {
+        p.setPen(QColor(0, 0, 0));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void FormWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    run_close();
+}

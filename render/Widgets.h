@@ -1,0 +1,123 @@
+// The kinds of element the window is made of, as thin layers over Qt widgets.
+#pragma once
+
+#include <functional>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+// Captions keep the game's CR LF line breaks; the widgets are given plain line feeds.
+QString display_text(const QString& caption);
+
+void set_fore_colour(QWidget& w, const QColor& c);
+void set_back_colour(QWidget& w, const QColor& c);
+QColor fore_colour(const QWidget& w);
+QColor back_colour(const QWidget& w);
+
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    Label(QWidget* parent, bool transparent);
+    void set_caption(const QString& caption);
+    QString caption() const { return caption_; }
+    bool transparent() const { return transparent_; }
+    void on_click(std::function<void()> handler) { click_ = std::move(handler); }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString caption_;
+    bool transparent_;
+    std::function<void()> click_;
+};
+
+// A display-only text box: the game writes it, the player can read and select it.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+class Button : public QPushButton {
+    Q_OBJECT
+public:
+    explicit Button(QWidget* parent) : QPushButton(parent) {}
+};
+
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    explicit CheckBox(QWidget* parent) : QCheckBox(parent)
+    {
+        // Room for "BGM" beside the box in its 33 pixels.
+        setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"
+                                     " QCheckBox::indicator { width: 11px; height: 11px; }"));
+    }
+};
+
+class Frame : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit Frame(QWidget* parent) : QGroupBox(parent) {}
+};
+
+// A picture box keeps a drawn image; drawing into it changes nothing on
+// screen until the box is told to show its image again.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    PictureBox(QWidget* parent, bool border);
+
+    QImage& image() { return image_; }
+    const QImage& image() const { return image_; }
+    const QImage& shown_image() const { return shown_; }
+    bool has_border() const { return border_; }
+    QColor background() const { return background_; }
+    void set_background(const QColor& c);
+
+    void clear();
+    void refresh();
+    // Moves and sizes the box; the kept image follows at once, shown or not.
+    void place(const QRect& box);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QSize inner_size() const;
+    void fit_image();
+
+    bool border_;
+    QColor background_ = Qt::white;
+    QImage image_;
+    QImage shown_;
+};
+
+// The window itself; closing it by any means runs the game's unload.
+class FormWindow : public QWidget {
+    Q_OBJECT
+public:
+    FormWindow() = default;
+    void on_close(std::function<void()> handler) { close_ = std::move(handler); }
+    void run_close() const
+    {
+        if (close_)
+            close_();
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::function<void()> close_;
+};

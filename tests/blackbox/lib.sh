@@ -1,0 +1,66 @@
+# Shared by the tests that run the real program in a virtual X display with a window manager.
+set -u
+
+scratch=$(mktemp -d)
+pids=()
+
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# A display of its own, so that tests never meet each other or a real desktop.
+start_display() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+    pids+=($!)
+    for _ in $(seq 100); do
+        [ -s "$scratch/display" ] && break
+        sleep 0.05
+    done
+    [ -s "$scratch/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(cat "$scratch/display")"
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 0.5
+    export XDG_RUNTIME_DIR="$scratch/runtime"
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    unset QT_QPA_PLATFORM
+    export SDL_AUDIODRIVER=dummy
+}
+
+# Waits for a window whose name matches exactly and prints its id.
+wait_window() {
+    local name=$1 id=""
+    for _ in $(seq 150); do
+        id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    echo "$id"
+}
+
+# Waits for a child process to end and sets `status` to its exit status.
+wait_exit() {
+    local pid=$1
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        status="still-running"
+        return
+    fi
+    wait "$pid"
+    status=$?
+}
+
+inner_size() {
+    xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'
+}

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# A second copy of the real program says so, shows no window of its own, and ends; the first goes on.
+source "$(dirname "$0")/lib.sh"
+game=$1
+start_display
+cd "$(dirname "$game")"
+
+"$game" 2>"$scratch/first" &
+first=$!
+pids+=($first)
+[ -n "$(wait_window "もくた君 1.20")" ] || fail "the first copy showed no window"
+
+"$game" 2>"$scratch/second" &
+second=$!
+pids+=($second)
+box=$(wait_window "もくた君")
+[ -n "$box" ] || fail "the second copy showed no message"
+grep -q "既に起動しています。" "$scratch/second" || fail "the second copy did not say it was already running"
+windows=$(xdotool search --onlyvisible --name "^もくた君 1.20\$" | wc -l)
+[ "$windows" = "1" ] || fail "$windows game windows are open"
+
+xdotool windowactivate --sync "$box" key --clearmodifiers Return
+wait_exit "$second"
+[ "$status" = "1" ] || fail "the second copy ended with $status"
+kill -0 "$first" 2>/dev/null || fail "the first copy ended too"
+
+# A copy that died without a word leaves no lock that keeps the next one out.
+kill -9 "$first"
+wait "$first" 2>/dev/null
+"$game" 2>"$scratch/third" &
+third=$!
+pids+=($third)
+[ -n "$(wait_window "もくた君 1.20")" ] || fail "after a crash the game would not start again"
+echo "PASS: one copy at a time; a stale lock is taken over"

@@ -1,0 +1,248 @@
+// The window's elements as the player meets them: places, looks, what covers what, what can be read.
+#include <cstring>
+
+#include <QAccessible>
+#include <QFontInfo>
+#include <gtest/gtest.h>
+
+#include "render/Colours.h"
+#include "tests/support/Game.h"
+
+namespace {
+
+QWidget* container_of(Elements& el, const ElementRow& row)
+{
+    return std::strcmp(row.container, "Form1") == 0 ? el.Form1 : el.find(row.container);
+}
+
+QString accessible_text(QWidget* w)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    if (!a)
+        return {};
+    QString value = a->text(QAccessible::Value);
+    return value.isEmpty() ? a->text(QAccessible::Name) : value;
+}
+
+} // namespace
+
+TEST(Window, HasItsCaptionAndAnInnerAreaOf515By305)
+{
+    LoadedGame g;
+    EXPECT_EQ(g.el().Form1->windowTitle(), QStringLiteral("もくた君 1.20"));
+    EXPECT_EQ(g.el().Form1->size(), QSize(515, 305));
+    EXPECT_TRUE(g.el().Form1->isVisible());
+    EXPECT_EQ(g.el().Form1->palette().color(QPalette::Window), QColor(255, 255, 255));
+}
+
+TEST(Window, EveryElementTakesItsRow)
+{
+    LoadedGame g;
+    Elements& el = g.el();
+    ASSERT_EQ(el.all().size(), element_rows().size());
+    for (const ElementEntry& e : el.all()) {
+        const ElementRow& row = *e.row;
+        SCOPED_TRACE(Elements::element_name(row).toStdString());
+        if (std::strcmp(row.name, "Titles") != 0) {
+            EXPECT_EQ(e.widget->geometry(), QRect(row.x, row.y, row.w, row.h));
+        }
+        EXPECT_EQ(e.widget->parentWidget(), container_of(el, row));
+        EXPECT_EQ(e.widget->isVisibleTo(e.widget->parentWidget()), row.start == Start::Shown);
+        EXPECT_EQ(e.widget->isEnabled(), row.start != Start::HiddenDisabled);
+        if (row.font.face != Typeface::WindowFont) {
+            EXPECT_EQ(e.widget->font().pixelSize(), pixel_size(row.font.points));
+            EXPECT_EQ(e.widget->font().bold(), row.font.bold);
+        }
+        if (row.fore != default_colour) {
+            EXPECT_EQ(fore_colour(*e.widget), from_bgr(row.fore));
+        }
+        if (row.back != default_colour) {
+            EXPECT_EQ(back_colour(*e.widget), from_bgr(row.back));
+        }
+    }
+}
+
+TEST(Window, SpotChecksOfTheLayout)
+{
+    LoadedGame g;
+    Elements& el = g.el();
+    EXPECT_EQ(el.Mokuta->geometry(), QRect(208, 48, 305, 257));
+    EXPECT_EQ(el.Mokuta->image().size(), QSize(303, 255));
+    EXPECT_EQ(to_bgr(el.Mokuta->background()), 0x00FEFFEEu);
+    EXPECT_EQ(el.Help_mes->geometry(), QRect(8, 0, 377, 25));
+    EXPECT_EQ(to_bgr(back_colour(*el.Help_mes)), 0x00FF0000u);
+    EXPECT_EQ(el.Picture2->parentWidget(), el.Frame1);
+    EXPECT_EQ(el.Maru->parentWidget(), el.Picture2);
+    EXPECT_EQ(el.Label1[2]->geometry(), QRect(144, 48, 65, 41));
+    EXPECT_EQ(el.Text3->text(), QStringLiteral("30,000"));
+    EXPECT_EQ(el.Text3->font().pixelSize(), 16);
+    EXPECT_EQ(el.Last_mes[0]->font().pixelSize(), 64);
+    EXPECT_EQ(el.Frame1->title(), QStringLiteral("ボーナスルーレット"));
+    EXPECT_EQ(el.Quits->text(), QStringLiteral("おしまい"));
+    EXPECT_FALSE(el.Quits->isEnabled());
+    EXPECT_TRUE(el.Check1->isChecked());
+    EXPECT_FALSE(el.Timer1.enabled());
+    EXPECT_EQ(el.Timer1.interval_ms(), 2000);
+}
+
+TEST(Window, TypefacesAreJapaneseGothicFaces)
+{
+    // The set-up installs the IPA faces; they stand in for the fixed and proportional Gothic.
+    LoadedGame g;
+    EXPECT_EQ(QFontInfo(g.el().Text1[0]->font()).family(), QStringLiteral("IPAGothic"));
+    EXPECT_EQ(QFontInfo(g.el().Mokuta_mes->font()).family(), QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(QFontInfo(g.el().Frame1->font()).family(), QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(QFontInfo(g.el().Text3->font()).pixelSize(), 16);
+}
+
+TEST(Window, PictureStoresHaveTheirBoxSizes)
+{
+    LoadedGame g;
+    Elements& el = g.el();
+    EXPECT_EQ(el.Pics[1]->size(), QSize(132, 190));
+    EXPECT_EQ(el.Heads[0]->size(), QSize(39, 28));
+    EXPECT_EQ(el.Heads[8]->size(), QSize(112, 140));
+    EXPECT_EQ(el.Faces[11]->size(), QSize(117, 98));
+    EXPECT_EQ(el.Faces[13]->image().size(), QSize(180, 168));
+    EXPECT_EQ(el.hands[3]->image().size(), QSize(300, 207));
+    EXPECT_EQ(el.hands[7]->image().size(), QSize(230, 148));
+    EXPECT_EQ(el.Dolls[3]->image().size(), QSize(143, 207));
+    EXPECT_EQ(el.Bottle->size(), QSize(73, 137));
+    for (PictureBox* store : {el.Pics[0], el.Heads[4], el.Faces[0], el.hands[1], el.Dolls[1],
+                              el.Bottle, el.Maskwork[2]})
+        EXPECT_FALSE(store->isVisibleTo(el.Form1));
+}
+
+TEST(Window, DisplayOnlyTextBoxesCannotBeEdited)
+{
+    LoadedGame g;
+    for (TextBox* box : {g.el().Help_mes, g.el().Text3, g.el().Text4, g.el().Text1[0],
+                         g.el().Text2[3], g.el().Text6})
+        EXPECT_TRUE(box->isReadOnly());
+}
+
+TEST(Window, PictureBoxesShowTheirDrawingOnlyWhenTold)
+{
+    LoadedGame g;
+    PictureBox& mokuta = *g.el().Mokuta;
+    mokuta.image().fill(Qt::red);
+    EXPECT_NE(mokuta.shown_image().pixelColor(5, 5), QColor(Qt::red));
+    mokuta.refresh();
+    EXPECT_EQ(mokuta.shown_image().pixelColor(5, 5), QColor(Qt::red));
+}
+
+TEST(Window, RouletteStripHoldsTheFivePrizeNamesInWhite)
+{
+    LoadedGame g;
+    const QImage& strip = g.el().Picture1->image();
+    const QColor white(255, 255, 255);
+    for (int row = 0; row < 5; ++row) {
+        int whites = 0;
+        for (int y = row * 20 + 2; y < row * 20 + 20; ++y)
+            for (int x = 10; x < 89; ++x)
+                whites += strip.pixelColor(x, y) == white ? 1 : 0;
+        EXPECT_GT(whites, 20) << "row " << row;
+    }
+    EXPECT_EQ(strip.pixelColor(2, 10), from_bgr(0x00FF8080));
+    EXPECT_EQ(strip.pixelColor(5, 2), from_bgr(0x00FF8080));
+}
+
+TEST(Covering, TheStartButtonLiesAboveEverything)
+{
+    LoadedGame g;
+    EXPECT_TRUE(g.host.player.clickable(g.el().Starts));
+}
+
+TEST(Covering, ThePanelHidesTheRouletteUntilItIsHidden)
+{
+    LoadedGame g;
+    Elements& el = g.el();
+    ScriptedPlayer& player = g.host.player;
+    // Picture3 lies over the roulette's button; the slot rows lie over Picture3.
+    EXPECT_NE(player.element_at(el.Roulet_OK), el.Roulet_OK);
+    EXPECT_TRUE(player.clickable(el.Shuffle));
+    el.Picture3->hide();
+    EXPECT_TRUE(player.clickable(el.Roulet_OK));
+}
+
+TEST(Covering, ThePromptPanelHidesThePlansButNotItsButtons)
+{
+    LoadedGame g;
+    Elements& el = g.el();
+    ScriptedPlayer& player = g.host.player;
+    el.on_click(el.Label1[1], [] {});
+    EXPECT_NE(player.element_at(el.Label1[1]), el.Label1[1]);
+    el.Item_YES->show();
+    el.Item_NO->show();
+    el.on_click(el.Item_YES, [] {});
+    el.on_click(el.Item_NO, [] {});
+    EXPECT_TRUE(player.clickable(el.Item_YES));
+    EXPECT_TRUE(player.clickable(el.Item_NO));
+    el.Picture6->hide();
+    EXPECT_TRUE(player.clickable(el.Label1[1]));
+}
+
+TEST(Covering, AClickOnACoveredElementNeverReachesIt)
+{
+    LoadedGame g;
+    Elements& el = g.el();
+    int spins = 0;
+    el.on_click(el.Roulet_OK, [&] { ++spins; });
+    Landing landing = g.host.player.click(el.Roulet_OK);
+    EXPECT_FALSE(landing.on_target());
+    EXPECT_EQ(spins, 0);
+}
+
+TEST(Covering, HiddenAndDisabledElementsTakeNoClicks)
+{
+    LoadedGame g;
+    Elements& el = g.el();
+    int quits = 0;
+    el.on_click(el.Quits, [&] { ++quits; });
+    g.host.player.click(el.Quits);
+    el.Quits->show();
+    g.host.player.click(el.Quits);
+    EXPECT_EQ(quits, 0);
+    el.Quits->setEnabled(true);
+    EXPECT_TRUE(g.host.player.click(el.Quits).on_target());
+    EXPECT_EQ(quits, 1);
+}
+
+TEST(Accessibility, EveryCaptionAndTextCanBeRead)
+{
+    LoadedGame g;
+    for (const ElementEntry& e : g.el().all()) {
+        if (e.row->kind == Kind::Picture || e.row->kind == Kind::Frame)
+            continue;
+        QString caption = QString::fromUtf8(e.row->caption);
+        if (e.widget == g.el().Mokuta_mes)
+            caption.clear();
+        EXPECT_EQ(accessible_text(e.widget), caption)
+            << Elements::element_name(*e.row).toStdString();
+    }
+    EXPECT_EQ(accessible_text(g.el().Frame1).contains(QStringLiteral("ボーナスルーレット")), true);
+}
+
+TEST(Accessibility, TheKeyboardWalksTheTabOrder)
+{
+    LoadedGame g;
+    Elements& el = g.el();
+    EXPECT_EQ(el.Menu_OK->nextInFocusChain(), el.Text1[2]);
+    EXPECT_EQ(el.Text1[2]->nextInFocusChain(), el.Text1[1]);
+    EXPECT_EQ(el.Text1[0]->nextInFocusChain(), el.Shuffle);
+}
+
+TEST(Looks, ElementsPaintInTheirColours)
+{
+    LoadedGame g;
+    Elements& el = g.el();
+    QImage screen = el.Form1->grab().toImage();
+    auto at = [&](QWidget* w, int x, int y) {
+        return screen.pixelColor(w->mapTo(el.Form1, QPoint(x, y)));
+    };
+    EXPECT_EQ(at(el.Help_mes, 370, 12), from_bgr(0x00FF0000));
+    EXPECT_EQ(at(el.Text1[0], 80, 20), from_bgr(0x00C0FFFF));
+    EXPECT_EQ(at(el.Mokuta, 150, 200), from_bgr(0x00FEFFEE));
+    EXPECT_EQ(at(el.Picture3, 5, 170), QColor(255, 255, 255));
+    EXPECT_EQ(at(el.Form1, 300, 30), QColor(255, 255, 255));
+}

@@ -1,0 +1,35 @@
+// A loaded game window on a test host, as most tests start from.
+#pragma once
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "app/Form1.h"
+#include "tests/support/TestHost.h"
+
+struct LoadedGame {
+    TestHost host;
+    std::unique_ptr<Form1> form;
+
+    LoadedGame()
+    {
+        form = std::make_unique<Form1>(host);
+        host.player.attach(form->el);
+        form->Form_Load();
+    }
+    GameState& st() { return form->st; }
+    Elements& el() { return form->el; }
+};
+
+// Runs a piece of the game until the process would end; returns its status, or -999 if it went on.
+template <typename F>
+int status_when_ended(F&& f)
+{
+    try {
+        f();
+    } catch (const ProcessEnded& ended) {
+        return ended.status;
+    }
+    return -999;
+}

@@ -1,0 +1,102 @@
+// A host in virtual time, with exact random draws, recorded message boxes and a scripted player.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "platform/Host.h"
+
+class Elements;
+class FormWindow;
+class QWidget;
+
+// Thrown where the real program would end; the test catches it.
+struct ProcessEnded {
+    int status;
+};
+
+// Where a scripted click went: the element it meant, and the one that took it.
+struct Landing {
+    QWidget* meant = nullptr;
+    QWidget* took = nullptr;
+    bool on_target() const { return meant && meant == took; }
+};
+
+class ScriptedPlayer {
+public:
+    using Action = std::function<void()>;
+
+    void attach(Elements& elements) { elements_ = &elements; }
+
+    // Each step waits for its condition and acts once, at the first yield that finds it true.
+    void when(std::function<bool()> ready, Action act, std::string what = {});
+    void at(uint32_t clock_ms, Action act, std::string what = {});
+    void click_when_clickable(QWidget* element, std::string what = {});
+
+    // A click where a person would click: the middle of the element, taken
+    // by whatever is shown and enabled at that point of the window.
+    Landing click(QWidget* element);
+    QWidget* element_at(QWidget* element) const;
+    bool clickable(QWidget* element) const { return element_at(element) == element; }
+    void close_window();
+
+    bool pending() const { return !steps_.empty(); }
+    // Runs the steps that are ready; called at every yield.
+    void act(uint32_t now_ms);
+    std::vector<Landing> landings;
+
+private:
+    struct Step {
+        std::function<bool(uint32_t)> ready;
+        Action act;
+        std::string what;
+    };
+    Elements* elements_ = nullptr;
+    std::deque<Step> steps_;
+};
+
+class TestHost : public Host {
+public:
+    TestHost();
+
+    void sleep_ms(int32_t ms) override;
+    void yield() override;
+    uint32_t clock_ms() override { return clock_; }
+    void seed_random_from_clock() override { ++seedings; }
+    float random() override;
+    void message_box(const QString& text) override;
+    bool claim_single_instance() override { return !another_copy_running; }
+    QString program_dir() override { return dir; }
+    FileCheck file_attributes(const QString& path) override;
+    void timer_changed(GameTimer& timer) override;
+    [[noreturn]] void end_process(int status) override;
+
+    // Lets the window sit idle for a while: timers tick and the player acts.
+    void idle_for(uint32_t ms);
+    void give_draws(std::initializer_list<float> draws);
+
+    ScriptedPlayer player;
+    QString dir = QStringLiteral("/opt/mokuta");
+    bool another_copy_running = false;
+    std::map<QString, FileCheck> files;  // paths not listed are present
+    QStringList boxes;
+    std::vector<QString> file_queries;
+    int seedings = 0;
+    int yields = 0;
+    int sleeps = 0;
+    uint32_t slept_ms = 0;
+    std::deque<float> draws;
+    uint32_t clock_ = 0;
+
+private:
+    void fire_due_timers();
+    std::mt19937 fallback_{12345};
+    std::map<GameTimer*, uint32_t> due_;
+};
