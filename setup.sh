@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config python3
     qt6-base-dev libgl-dev
     libsdl2-mixer-dev timgm6mb-soundfont
     fonts-ipafont-gothic
