@@ -7,18 +7,27 @@
 #include "render/Colours.h"
 #include "render/Raster.h"
 
-Form1::Form1(Host& host_) : host(host_), el(host_)
+Form1::Form1(Host& host_, MediaCommands& mci_) : host(host_), mci(mci_), el(host_)
 {
-    el.Form1->on_close([this] { Form_Unload(); });
+    wire_events();
 }
 
-void Main(Host& host, Form1*& form)
+// Every click the game listens to, and the window's close box.
+void Form1::wire_events()
+{
+    el.Form1->on_close([this] { Form_Unload(); });
+    for (int16_t i = 0; i <= 2; ++i)
+        el.on_click(el.Label1[i], [this, i] { Label1_Click(i); });
+    el.on_click(el.Shuffle, [this] { Shuffle_Click(); });
+}
+
+void Main(Host& host, MediaCommands& mci, Form1*& form)
 {
     if (!host.claim_single_instance()) {
         host.message_box(QStringLiteral("既に起動しています。"));
         host.end_process(1);
     }
-    form = new Form1(host);
+    form = new Form1(host, mci);
     form->Form_Load();
 }
 
@@ -43,7 +52,7 @@ void Form1::Form_Load()
     fill_lines(st);
     fill_actions(st);
     fill_success_multipliers(st);
-
+    Menu_Deal();
     fill_prizes(st);
     write_roulette_strip();
 
@@ -100,7 +109,12 @@ void Form1::check_sound_files()
     }
 }
 
+// Closing always succeeds, also in the middle of a pause: the sound is closed
+// and the process ends, abandoning whatever was waiting further up.
 void Form1::Form_Unload()
 {
+    Wave_Stop();
+    Midi_Stop();
+    mci.release();
     host.end_process(0);
 }

@@ -6,12 +6,14 @@
 #include "game/GameState.h"
 #include "platform/Host.h"
 #include "render/Elements.h"
+#include "sound/MediaCommands.h"
 
 class Form1 {
 public:
-    explicit Form1(Host& host);
+    Form1(Host& host, MediaCommands& mci);
 
     Host& host;
+    MediaCommands& mci;
     GameState st;
     Elements el;
 
@@ -20,13 +22,32 @@ public:
     void Form_Fit(QWidget& frm, int32_t& W, int32_t& H);
     void Form_Unload();
 
+    // The day's plans.
+    void Menu_Deal();
+    void Label1_Click(int16_t Index);
+    void Shuffle_Click();
+    void Panel_Mode(int mode);
+
+    // The game's pace.
+    void Mes_Show(const QString& text);
+    void Wait_Time(int32_t ms);
+
+    // Sound.
+    void Wave_Play(const QString& path);
+    void Wave_Stop();
+    int32_t Midi_Play(const QString& path);
+    void Midi_Stop();
+    void Midi_Loop();
+    QString Midi_Status();
+
 private:
+    void wire_events();
     void write_roulette_strip();
     void check_sound_files();
 };
 
 // The start of the program: one copy per user session, then the window loads.
-void Main(Host& host, Form1*& form);
+void Main(Host& host, MediaCommands& mci, Form1*& form);
 
 // The sound files the game needs beside the program.
 inline constexpr const char* sound_files[] = {"mokuta.mid", "b1.wav", "b2.wav", "b3.wav"};

@@ -1,8 +1,9 @@
-// The program's entry: the application object, the real host, and the game's own start.
+// The program's entry: the application object, the real host and sound, and the game's own start.
 #include <QApplication>
 
 #include "app/Form1.h"
 #include "platform/RealHost.h"
+#include "sound/SdlMediaCommands.h"
 
 int main(int argc, char* argv[])
 {
@@ -11,7 +12,8 @@ int main(int argc, char* argv[])
     register_typefaces();
 
     RealHost host;
+    SdlMediaCommands sound(host);
     Form1* form = nullptr;
-    Main(host, form);
+    Main(host, sound, form);
     return app.exec();
 }

@@ -24,3 +24,17 @@ int16_t next_day(int16_t day)
         return day;
     return static_cast<int16_t>(day + 1);
 }
+
+int16_t deal_slot(int slot, float r)
+{
+    const double x = r;
+    switch (slot) {
+    case 0:
+        return static_cast<int16_t>(round_even(4.0 * x));
+    case 1:
+        return static_cast<int16_t>(round_even(x + 5.0));
+    default:
+        assert(slot == 2);
+        return static_cast<int16_t>(round_even(2.0 * x + 7.0));
+    }
+}

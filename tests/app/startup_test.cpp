@@ -10,6 +10,7 @@ namespace {
 // A window on a host whose files are set up before the load runs.
 struct StartUp {
     TestHost host;
+    FakeSound sound;
     std::unique_ptr<Form1> form;
     int status = -999;
 
@@ -17,7 +18,7 @@ struct StartUp {
     {
         status = status_when_ended([&] {
             Form1* made = nullptr;
-            Main(host, made);
+            Main(host, sound, made);
             form.reset(made);
         });
     }

@@ -6,15 +6,17 @@
 #include <gtest/gtest.h>
 
 #include "app/Form1.h"
+#include "tests/support/FakeSound.h"
 #include "tests/support/TestHost.h"
 
 struct LoadedGame {
     TestHost host;
+    FakeSound sound;
     std::unique_ptr<Form1> form;
 
     LoadedGame()
     {
-        form = std::make_unique<Form1>(host);
+        form = std::make_unique<Form1>(host, sound);
         host.player.attach(form->el);
         form->Form_Load();
     }

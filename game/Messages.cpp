@@ -1,0 +1,26 @@
+// The game's pace: messages typed into the instruction line, and pauses that keep the window alive.
+#include "app/Form1.h"
+#include "game/Rules.h"
+
+// The ideographic space in front is part of the message's look; each
+// character takes 50 ms, so a message of k characters takes (k + 1) x 50 ms.
+void Form1::Mes_Show(const QString& text)
+{
+    const QString s = QString(QChar(0x3000)) + text;
+    const int16_t n = static_cast<int16_t>(s.size());
+    for (int16_t i = 1; i <= n; ++i) {
+        el.Help_mes->setText(s.left(i));
+        host.yield();
+        host.sleep_ms(50);
+    }
+    el.Help_mes->setFocus();
+}
+
+void Form1::Wait_Time(int32_t ms)
+{
+    const int16_t n = static_cast<int16_t>(round_even(ms / 100.0));
+    for (int16_t i = 0; i < n; ++i) {
+        host.yield();
+        host.sleep_ms(100);
+    }
+}

@@ -1,0 +1,245 @@
+// The sound player's commands carried out with SDL2_mixer: wave effects and the MIDI music.
+#include "sound/SdlMediaCommands.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <vector>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include "platform/Host.h"
+#include "sound/MidiLength.h"
+
+namespace {
+
+// Wave effects take turns on one channel: a new one cuts off the one before.
+constexpr int wave_channel = 0;
+// No sound file of the game comes near this; anything larger is not ours.
+constexpr std::streamoff largest_sound_file = 64 << 20;
+
+bool read_file(const std::string& path, std::vector<uint8_t>& bytes)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    in.seekg(0, std::ios::end);
+    std::streamoff size = in.tellg();
+    if (size < 0 || size > largest_sound_file)
+        return false;
+    in.seekg(0);
+    bytes.resize(static_cast<std::size_t>(size));
+    return static_cast<bool>(in.read(reinterpret_cast<char*>(bytes.data()), size)) || size == 0;
+}
+
+bool is_wave_file(const std::vector<uint8_t>& bytes)
+{
+    return bytes.size() >= 12 && std::string(bytes.begin(), bytes.begin() + 4) == "RIFF" &&
+           std::string(bytes.begin() + 8, bytes.begin() + 12) == "WAVE";
+}
+
+std::vector<std::string> words(const std::string& text)
+{
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+bool file_exists(const std::string& path)
+{
+    std::ifstream in(path);
+    return static_cast<bool>(in);
+}
+
+} // namespace
+
+SdlMediaCommands::SdlMediaCommands(Host& host) : host_(host) {}
+
+SdlMediaCommands::~SdlMediaCommands()
+{
+    release();
+}
+
+std::string SdlMediaCommands::choose_soundfont()
+{
+    if (const char* chosen = std::getenv("SDL_SOUNDFONTS"); chosen && *chosen)
+        return chosen;
+    for (const char* candidate :
+         {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf3/default-GM.sf3",
+          "/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+          "/usr/share/sounds/sf3/FluidR3_GM.sf3"})
+        if (file_exists(candidate))
+            return candidate;
+    return {};
+}
+
+// The audio device opens the first time a sound is opened, not at start-up,
+// and a machine without one is asked only once.
+bool SdlMediaCommands::audio_ready()
+{
+    if (audio_open_ || audio_failed_)
+        return audio_open_;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
+        Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+        audio_failed_ = true;
+        return false;
+    }
+    Mix_AllocateChannels(1);
+    std::string soundfont = choose_soundfont();
+    if (!soundfont.empty())
+        Mix_SetSoundFonts(soundfont.c_str());
+    audio_open_ = true;
+    return true;
+}
+
+void SdlMediaCommands::release()
+{
+    for (auto& [alias, device] : devices_)
+        free_device(device);
+    devices_.clear();
+    if (audio_open_) {
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        audio_open_ = false;
+    }
+}
+
+uint32_t SdlMediaCommands::send(const std::string& command, std::string* answer,
+                                std::size_t capacity)
+{
+    if (answer)
+        answer->clear();
+    const std::size_t space = command.find(' ');
+    const std::string verb = command.substr(0, space);
+    const std::string rest = space == std::string::npos ? std::string() : command.substr(space + 1);
+    if (verb == "open")
+        return open(rest);
+
+    const std::vector<std::string> args = words(rest);
+    if (args.empty())
+        return media_error::bad_command;
+    if (verb == "close" && args.size() == 1)
+        return close(args[0]);
+
+    auto it = devices_.find(args[0]);
+    if (it == devices_.end())
+        return media_error::no_such_device;
+    Device& device = it->second;
+    if (verb == "play" && args.size() == 3 && args[1] == "from" && args[2] == "0")
+        return play(device);
+    if (verb == "stop" && args.size() == 1)
+        return stop(device);
+    if (verb == "status" && args.size() == 2 && args[1] == "mode") {
+        if (answer && capacity > 0)
+            *answer = mode(device).substr(0, capacity - 1);
+        return 0;
+    }
+    return media_error::bad_command;
+}
+
+// open "<path>" type waveaudio|sequencer alias <name>. The path ends at the
+// next double quote, so a path that holds one leaves words that make no command.
+uint32_t SdlMediaCommands::open(const std::string& rest)
+{
+    if (rest.empty() || rest[0] != '"')
+        return media_error::bad_command;
+    const std::size_t closing = rest.find('"', 1);
+    if (closing == std::string::npos)
+        return media_error::bad_command;
+    const std::string path = rest.substr(1, closing - 1);
+    const std::vector<std::string> args = words(rest.substr(closing + 1));
+    if (args.size() != 4 || args[0] != "type" || args[2] != "alias" ||
+        (args[1] != "waveaudio" && args[1] != "sequencer") || rest[closing + 1] != ' ')
+        return media_error::bad_command;
+    const std::string& alias = args[3];
+    if (devices_.count(alias))
+        return media_error::alias_in_use;
+
+    std::vector<uint8_t> bytes;
+    if (!read_file(path, bytes))
+        return file_exists(path) ? media_error::bad_file : media_error::file_not_found;
+    Device device;
+    device.sequencer = args[1] == "sequencer";
+    if (device.sequencer) {
+        std::optional<double> length = midi_length_seconds(bytes);
+        if (!length || *length <= 0)
+            return media_error::bad_file;
+        device.length_s = *length;
+    } else if (!is_wave_file(bytes)) {
+        return media_error::bad_file;
+    }
+    if (!audio_ready())
+        return media_error::no_audio_device;
+    if (device.sequencer)
+        device.music = Mix_LoadMUS(path.c_str());
+    else
+        device.wave = Mix_LoadWAV(path.c_str());
+    if (!device.music && !device.wave)
+        return media_error::bad_file;
+    devices_[alias] = device;
+    return 0;
+}
+
+uint32_t SdlMediaCommands::play(Device& device)
+{
+    if (device.sequencer) {
+        if (Mix_PlayMusic(device.music, 0) != 0)
+            return media_error::no_audio_device;
+    } else {
+        Mix_HaltChannel(wave_channel);
+        if (Mix_PlayChannel(wave_channel, device.wave, 0) < 0)
+            return media_error::no_audio_device;
+    }
+    device.playing = true;
+    device.started_ms = host_.clock_ms();
+    return 0;
+}
+
+uint32_t SdlMediaCommands::stop(Device& device)
+{
+    if (device.sequencer)
+        Mix_HaltMusic();
+    else
+        Mix_HaltChannel(wave_channel);
+    device.playing = false;
+    return 0;
+}
+
+// The synthesiser keeps its voices ringing for a while after the last event,
+// so the sequence counts as stopped once its own length has gone by.
+std::string SdlMediaCommands::mode(const Device& device)
+{
+    if (!device.playing)
+        return "stopped";
+    if (!device.sequencer)
+        return Mix_Playing(wave_channel) ? "playing" : "stopped";
+    const uint32_t elapsed_ms = host_.clock_ms() - device.started_ms;
+    if (elapsed_ms >= device.length_s * 1000.0 || !Mix_PlayingMusic())
+        return "stopped";
+    return "playing";
+}
+
+uint32_t SdlMediaCommands::close(const std::string& alias)
+{
+    auto it = devices_.find(alias);
+    if (it == devices_.end())
+        return media_error::no_such_device;
+    free_device(it->second);
+    devices_.erase(it);
+    return 0;
+}
+
+void SdlMediaCommands::free_device(Device& device)
+{
+    if (device.music) {
+        Mix_HaltMusic();
+        Mix_FreeMusic(device.music);
+        device.music = nullptr;
+    }
+    if (device.wave) {
+        Mix_HaltChannel(wave_channel);
+        Mix_FreeChunk(device.wave);
+        device.wave = nullptr;
+    }
+}
