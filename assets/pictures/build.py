@@ -57,6 +57,9 @@ PICTURES = [
     ("icon", "icon.svg", (32, 32), "icon", None),
 ]
 
+# Edges of a sprite that its figure may run off: the large face's cuff.
+OPEN_EDGES = {"faces12": {"bottom"}, "faces13": {"bottom"}}
+
 # Where each layer's top-left corner lies relative to the body's corner.
 OFFSET = {"heads": (12, -17), "faces": (0, 36), "large": (-30, 20)}
 
@@ -236,8 +239,9 @@ def black_pixels(image):
     return {(x, y) for y in range(h) for x in range(w) if px[x, y] == KEY}
 
 
-def fill_holes(name, image):
-    """Fill black areas not connected to the edge with the colour around them."""
+def fill_holes(name, image, under=None):
+    """Fill black areas not connected to the edge: with the colour the sprite
+    lies on when that is known (a face's skin), else with the colour around."""
     px = image.load()
     w, h = image.size
     holes = black_pixels(image) - edge_black(image)
@@ -256,7 +260,7 @@ def fill_holes(name, image):
                     todo.append(q)
                 elif px[q] != KEY:
                     border[px[q]] += 1
-        colour = border.most_common(1)[0][0] if border else INK
+        colour = under or (border.most_common(1)[0][0] if border else INK)
         for p in area:
             px[p] = colour
         filled.append((len(area), min(area), colour))
@@ -281,7 +285,7 @@ def make_sprite(name, rgba, base):
             c = tuple(int(round(v * f + bv * (1 - f)))
                       for v, bv in zip((r, g, b), base))
             dst[x, y] = INK if c == KEY else c
-    fill_holes(name, out)
+    fill_holes(name, out, base if base == SKIN else None)
     return out
 
 
@@ -320,20 +324,27 @@ def check_sprite(name, image, problems):
                         % (name, len(inner)))
     if len(black) == w * h:
         problems.append("%s: nothing is drawn" % name)
-    edge = [px[x, 0] for x in range(w)] + [px[x, h - 1] for x in range(w)] + \
-           [px[0, y] for y in range(h)] + [px[w - 1, y] for y in range(h)]
-    if KEY not in edge:
-        problems.append("%s: no black background at the edge" % name)
+    edges = {"top": [(x, 0) for x in range(w)],
+             "bottom": [(x, h - 1) for x in range(w)],
+             "left": [(0, y) for y in range(h)],
+             "right": [(w - 1, y) for y in range(h)]}
+    for side, points in edges.items():
+        touching = [p for p in points if px[p] != KEY]
+        if touching and side not in OPEN_EDGES.get(name, ()):
+            problems.append("%s: the figure is cut off at the %s edge, e.g. at %d,%d"
+                            % ((name, side) + touching[0]))
 
 
 def check_opaque(name, image, problems):
     w, h = image.size
     px = image.load()
-    corners = [px[0, 0], px[w - 1, 0], px[0, h - 1], px[w - 1, h - 1]]
-    # The bottom corners may hold the shirt; the top ones are background.
-    if corners[0] != BACKGROUND or corners[1] != BACKGROUND:
-        problems.append("%s: background at the top corners is not #EEFFFE: %s"
-                        % (name, corners[:2]))
+    # Only the shirt may reach an edge, and only the bottom one.
+    border = [(x, 0) for x in range(w)] + [(0, y) for y in range(h - 1)] + \
+             [(w - 1, y) for y in range(h - 1)]
+    off = [p for p in border if px[p] != BACKGROUND]
+    if off:
+        problems.append("%s: %d edge pixels are not the background #EEFFFE, e.g. at %d,%d"
+                        % ((name, len(off)) + off[0]))
     near = [p for p in image.getdata() if p != BACKGROUND and
             max(abs(a - b) for a, b in zip(p, BACKGROUND)) <= NEAR]
     if near:
@@ -402,20 +413,69 @@ def hero(images, body=0, hair=2, face=0, at=(170, 60), size=(303, 255),
     return canvas
 
 
+HEAD_SEED = (67, 60)   # a point of the blank face, in the body frame
+
+
+def head_area(body):
+    """The pixels inside the head's outline: the skin reached from the face
+    without crossing a dark line, widened by one pixel for the line's edge."""
+    px = body.load()
+    w, h = body.size
+    light = lambda p: sum(px[p]) > 3 * 128
+    area, todo = set(), [HEAD_SEED]
+    while todo:
+        p = todo.pop()
+        if p in area or not (0 <= p[0] < w and 0 <= p[1] < h) or not light(p):
+            continue
+        area.add(p)
+        x, y = p
+        todo.extend(((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)))
+    return area | {(x + dx, y + dy) for x, y in area
+                   for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))}
+
+
+def check_faces_on_head(images, problems):
+    head = head_area(images["pics0"])
+    if len(head) > 130 * 188 // 2 or (67, 100) not in head:
+        problems.append("pics0: the head's outline is not closed around the face")
+        return
+    ox, oy = OFFSET["faces"]
+    for k in range(12):
+        face = images["faces%d" % k]
+        fpx = face.load()
+        w, h = face.size
+        off = [(x + ox, y + oy) for y in range(h) for x in range(w)
+               if fpx[x, y] != KEY and (x + ox, y + oy) not in head]
+        if off:
+            problems.append("faces%d: %d pixels outside the head's outline, e.g. at "
+                            "%d,%d of the body" % ((k, len(off)) + off[0]))
+
+
+def check_hair_on_head(images, problems):
+    """Each hair covers the outline of the crown: it sits on the head."""
+    bpx = images["pics0"].load()
+    crown = []
+    ox, oy = OFFSET["heads"]
+    for x in range(ox, ox + 110):
+        top = next((y for y in range(188) if bpx[x, y] != BACKGROUND), None)
+        if top is not None and top <= 12:
+            crown.append((x, top))
+    if len(crown) < 30:
+        problems.append("pics0: no round crown at the top of the head")
+        return
+    for k in range(1, 9):
+        hpx = images["heads%d" % k].load()
+        bare = [(x, y) for x, y in crown
+                if any(hpx[x - ox, y + d - oy] == KEY for d in (0, 1, 2))]
+        if bare:
+            problems.append("heads%d: does not cover the crown at %d columns, e.g. "
+                            "at %d,%d of the body: the hair floats" % ((k, len(bare)) + bare[0]))
+
+
 def check_registration(images, problems):
-    """Faces on the head, and no background showing inside the hero."""
-    for body in (0, 1):
-        bpx = images["pics%d" % body].load()
-        for k in range(12):
-            face = images["faces%d" % k]
-            fpx = face.load()
-            ox, oy = OFFSET["faces"]
-            off = [(x, y) for y in range(face.size[1]) for x in range(face.size[0])
-                   if fpx[x, y] != KEY and (not 0 <= x + ox < 130 or
-                                            bpx[x + ox, y + oy] == BACKGROUND)]
-            if off:
-                problems.append("faces%d: %d pixels off the body of pics%d, e.g. %s"
-                                % (k, len(off), body, off[0]))
+    """Faces on the head, hair on the crown, no background inside the hero."""
+    check_faces_on_head(images, problems)
+    check_hair_on_head(images, problems)
     combos = [(b, h, 0) for b in (0, 1) for h in range(9)]
     combos += [(0, h, f) for h in (0, 2) for f in range(13)]
     combos += [(1, h, f) for h in (0, 5) for f in list(range(12)) + [13]]
