@@ -211,32 +211,37 @@ def render(source, size):
 
 # ----------------------------------------------------------- post-processing
 
-def edge_black(image):
-    """The pure black pixels reachable from the edge through black pixels."""
+def reach(image, colour):
+    """The pixels of colour reachable from the edge through that colour."""
     w, h = image.size
     px = image.load()
     reached = set()
-    todo = deque()
-    for x in range(w):
-        todo.extend(((x, 0), (x, h - 1)))
-    for y in range(h):
-        todo.extend(((0, y), (w - 1, y)))
+    todo = deque([(x, 0) for x in range(w)] + [(x, h - 1) for x in range(w)] +
+                 [(0, y) for y in range(h)] + [(w - 1, y) for y in range(h)])
     while todo:
         p = todo.popleft()
-        if p in reached or px[p] != KEY:
+        if p in reached or px[p] != colour:
             continue
         reached.add(p)
         x, y = p
         for q in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
-            if 0 <= q[0] < w and 0 <= q[1] < h and q not in reached:
+            if 0 <= q[0] < w and 0 <= q[1] < h:
                 todo.append(q)
     return reached
 
 
-def black_pixels(image):
+def pixels_of(image, colour):
     w, h = image.size
     px = image.load()
-    return {(x, y) for y in range(h) for x in range(w) if px[x, y] == KEY}
+    return {(x, y) for y in range(h) for x in range(w) if px[x, y] == colour}
+
+
+def edge_black(image):
+    return reach(image, KEY)
+
+
+def black_pixels(image):
+    return pixels_of(image, KEY)
 
 
 def fill_holes(name, image, under=None):
@@ -481,7 +486,6 @@ def check_registration(images, problems):
     combos += [(1, h, f) for h in (0, 5) for f in list(range(12)) + [13]]
     for body, hair, face in combos:
         canvas = hero(images, body, hair, face)
-        px = canvas.load()
         inside = pixels_of(canvas, BACKGROUND) - reach(canvas, BACKGROUND)
         if len(inside) > 0:
             x, y = min(inside, key=lambda p: (p[1], p[0]))
@@ -489,29 +493,6 @@ def check_registration(images, problems):
                             "enclosed by the figure, e.g. at %d,%d of the body"
                             % (body, hair, face, len(inside), x - 170, y - 60))
 
-
-def pixels_of(image, colour):
-    w, h = image.size
-    px = image.load()
-    return {(x, y) for y in range(h) for x in range(w) if px[x, y] == colour}
-
-
-def reach(image, colour):
-    w, h = image.size
-    px = image.load()
-    reached = set()
-    todo = deque([(x, 0) for x in range(w)] + [(x, h - 1) for x in range(w)] +
-                 [(0, y) for y in range(h)] + [(w - 1, y) for y in range(h)])
-    while todo:
-        p = todo.popleft()
-        if p in reached or px[p] != colour:
-            continue
-        reached.add(p)
-        x, y = p
-        for q in ((x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)):
-            if 0 <= q[0] < w and 0 <= q[1] < h:
-                todo.append(q)
-    return reached
 
 
 def check_all(images, problems):
