@@ -77,6 +77,8 @@ void TestHost::sleep_ms(int32_t ms)
 void TestHost::yield()
 {
     ++yields;
+    if (on_yield)
+        on_yield();
     fire_due_timers();
     player.act(clock_);
 }

@@ -83,6 +83,8 @@ public:
     void give_draws(std::initializer_list<float> draws);
 
     ScriptedPlayer player;
+    // Looks at the window at every yield, before the player acts.
+    std::function<void()> on_yield;
     QString dir = QStringLiteral("/opt/mokuta");
     bool another_copy_running = false;
     std::map<QString, FileCheck> files;  // paths not listed are present
