@@ -5,10 +5,16 @@
 
 #include "platform/Paths.h"
 #include "render/Colours.h"
+#include "render/Pictures.h"
 #include "render/Raster.h"
 
 Form1::Form1(Host& host_, MediaCommands& mci_) : host(host_), mci(mci_), el(host_)
 {
+    const QStringList missing = load_pictures(el);
+    if (!missing.isEmpty()) {
+        host.message_box(QStringLiteral("絵のファイルがない。\n") + missing.join(QStringLiteral(", ")));
+        host.end_process(1);
+    }
     wire_events();
 }
 

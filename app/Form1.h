@@ -40,7 +40,20 @@ public:
     void Midi_Loop();
     QString Midi_Status();
 
+    // The hero's picture.
+    void Hero_Draw();
+    void Draw_Doll();
+    void Mask_Face();
+    void Mask_Head();
+    void Mask_Hands();
+    void Draw_Body();
+    void Draw_Face();
+    void Draw_Head();
+    void Draw_Hands();
+
 private:
+    int16_t hair_picture() const;
+    int16_t hands_picture() const;
     void wire_events();
     void write_roulette_strip();
     void check_sound_files();

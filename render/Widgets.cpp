@@ -1,6 +1,8 @@
 // The kinds of element the window is made of, as thin layers over Qt widgets.
 #include "render/Widgets.h"
 
+#include "render/Colours.h"
+
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -96,6 +98,7 @@ PictureBox::PictureBox(QWidget* parent, bool border) : QWidget(parent), border_(
 void PictureBox::set_background(const QColor& c)
 {
     background_ = c;
+    surface_background_ = to_bgr(c);
     set_back_colour(*this, c);
 }
 

@@ -86,6 +86,11 @@ public:
 
     void clear();
     void refresh();
+
+    // The drawing surface's own background colour (0x00BBGGRR), which
+    // decides what turns into set bits when colour becomes one bit deep.
+    uint32_t surface_background() const { return surface_background_; }
+    void set_surface_background(uint32_t bgr) { surface_background_ = bgr; }
     // Moves and sizes the box; the kept image follows at once, shown or not.
     void place(const QRect& box);
 
@@ -99,6 +104,7 @@ private:
 
     bool border_;
     QColor background_ = Qt::white;
+    uint32_t surface_background_ = 0x00FFFFFF;
     QImage image_;
     QImage shown_;
 };

@@ -1,0 +1,159 @@
+// The hero in his picture: body, face, hair and hands laid over each other, and a caller beside him.
+#include "app/Form1.h"
+#include "render/Raster.h"
+
+namespace {
+
+constexpr int body_w = 130, body_h = 188;
+constexpr int hair_w = 110, hair_h = 138;
+constexpr int big_face = 12;
+
+int16_t tanned_hair(int16_t head)
+{
+    switch (head) {
+    case 1: return 8;
+    case 2: return 5;
+    case 3: return 7;
+    default: return head;
+    }
+}
+
+int16_t tanned_hands(int16_t hands)
+{
+    switch (hands) {
+    case 1: return 5;
+    case 2: return 6;
+    case 4: return 7;
+    default: return hands;
+    }
+}
+
+// A scratch element is sized so that its inside holds the whole mask.
+void fit_scratch(PictureBox& scratch, int w, int h)
+{
+    scratch.place(QRect(0, 0, w + 2, h + 2));
+}
+
+} // namespace
+
+int16_t Form1::hair_picture() const
+{
+    return st.Tan_Look ? tanned_hair(st.Head_No) : st.Head_No;
+}
+
+int16_t Form1::hands_picture() const
+{
+    return st.Tan_Look ? tanned_hands(st.Hand_No) : st.Hand_No;
+}
+
+void Form1::Hero_Draw()
+{
+    el.Mokuta->clear();
+    Mask_Face();
+    Mask_Head();
+    Draw_Body();
+    // Hands 3 and up bring the hero's own eyes and mouth.
+    if (st.Hand_No < 3)
+        Draw_Face();
+    if (st.Head_No > 0)
+        Draw_Head();
+    if (st.Hand_No != 0) {
+        Mask_Hands();
+        Draw_Hands();
+    }
+    el.Mokuta->refresh();
+}
+
+void Form1::Mask_Head()
+{
+    fit_scratch(*el.Maskwork[0], hair_w, hair_h);
+    Mask_Make(*el.Maskwork[0], *el.Heads[hair_picture()], hair_w, hair_h);
+}
+
+// The large face's mask comes from Faces(12) also when its tanned colours
+// are drawn: the two pictures have the same outline.
+void Form1::Mask_Face()
+{
+    st.Face_W = 115;
+    st.Face_H = 96;
+    if (st.Face_No == big_face) {
+        st.Face_W = 180;
+        st.Face_H = 168;
+    }
+    fit_scratch(*el.Maskwork[1], st.Face_W, st.Face_H);
+    Mask_Make(*el.Maskwork[1], *el.Faces[st.Face_No], st.Face_W, st.Face_H);
+}
+
+void Form1::Mask_Hands()
+{
+    const auto& place = st.Hand_Pos[hands_picture()];
+    fit_scratch(*el.Maskwork[2], place[2], place[3]);
+    Mask_Make(*el.Maskwork[2], *el.hands[hands_picture()], place[2], place[3]);
+}
+
+void Form1::Draw_Body()
+{
+    st.Draw_X = 170;
+    if (st.Stand_Left)
+        st.Draw_X = 90;
+    if (st.Hand_No == 3)
+        st.Draw_X = 140;
+    BitBlt(*el.Mokuta, st.Draw_X, 60, body_w, body_h, *el.Pics[st.Body_No], 0, 0, Rop::SRCCOPY);
+}
+
+void Form1::Draw_Head()
+{
+    st.Draw_X = 182;
+    if (st.Stand_Left)
+        st.Draw_X = 102;
+    if (st.Hand_No == 3)
+        st.Draw_X = 152;
+    masked_copy(*el.Mokuta, st.Draw_X, 43, hair_w, hair_h, *el.Maskwork[0],
+                *el.Heads[hair_picture()]);
+}
+
+void Form1::Draw_Face()
+{
+    int16_t k = st.Face_No;
+    st.Draw_X = 170;
+    st.Draw_Y = 96;
+    st.Face_W = 115;
+    st.Face_H = 96;
+    if (st.Face_No == big_face) {
+        st.Draw_X = 140;
+        st.Draw_Y = 80;
+        st.Face_W = 180;
+        st.Face_H = 168;
+        if (st.Tan_Look)
+            k = 13;
+    }
+    if (st.Stand_Left)
+        st.Draw_X = static_cast<int16_t>(st.Draw_X - 80);
+    masked_copy(*el.Mokuta, st.Draw_X, st.Draw_Y, st.Face_W, st.Face_H, *el.Maskwork[1],
+                *el.Faces[k]);
+}
+
+void Form1::Draw_Hands()
+{
+    const int16_t k = hands_picture();
+    const auto& place = st.Hand_Pos[k];
+    st.Draw_X = place[0];
+    if (st.Stand_Left)
+        st.Draw_X = static_cast<int16_t>(st.Draw_X - 80);
+    masked_copy(*el.Mokuta, st.Draw_X, place[1], place[2], place[3], *el.Maskwork[2], *el.hands[k]);
+}
+
+// The player sees the hero alone for a moment before the caller joins him;
+// the old man stands alone.
+void Form1::Draw_Doll()
+{
+    el.Mokuta->clear();
+    if (st.Doll_No == 3)
+        el.Mokuta->refresh();
+    else
+        Hero_Draw();
+    const int16_t d = st.Doll_No == 0 ? 2 : st.Doll_No;
+    const auto& place = st.Doll_Pos[d];
+    BitBlt(*el.Mokuta, place[0], place[1], place[2], place[3], *el.Dolls[d], 0, 0, Rop::SRCCOPY);
+    el.Mokuta->refresh();
+}
