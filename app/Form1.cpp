@@ -25,6 +25,9 @@ void Form1::wire_events()
     for (int16_t i = 0; i <= 2; ++i)
         el.on_click(el.Label1[i], [this, i] { Label1_Click(i); });
     el.on_click(el.Shuffle, [this] { Shuffle_Click(); });
+    el.on_click(el.Starts, [this] { Starts_Click(); });
+    el.on_click(el.Menu_OK, [this] { Menu_OK_Click(); });
+    el.on_click(el.Quits, [this] { Quits_Click(); });
 }
 
 void Main(Host& host, MediaCommands& mci, Form1*& form)
@@ -66,6 +69,7 @@ void Form1::Form_Load()
     int32_t height = 305;
     Form_Fit(*el.Form1, width, height);
     el.Form1->show();
+    lay_out_title();
 
     check_sound_files();
     host.yield();

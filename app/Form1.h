@@ -1,6 +1,7 @@
 // The game's window: it owns the game state and every element, and runs every procedure.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "game/GameState.h"
@@ -21,6 +22,17 @@ public:
     void Form_Load();
     void Form_Fit(QWidget& frm, int32_t& W, int32_t& H);
     void Form_Unload();
+
+    // The title screen and the start of the game.
+    void Starts_Click();
+
+    // The day.
+    void Menu_OK_Click();
+
+    // Status and endings.
+    void Status_Update();
+    void End_Show();
+    void Quits_Click();
 
     // The day's plans.
     void Menu_Deal();
@@ -52,6 +64,24 @@ public:
     void Draw_Hands();
 
 private:
+    void lay_out_title();
+    void draw_hero_on_title(int x, int y, int face_w, int face_h);
+
+    void lock_menu(std::array<int16_t, 3>& action);
+    void show_plan(const std::array<int16_t, 3>& action);
+    void react_to_plan(const std::array<int16_t, 3>& action);
+    void resolve_slot(int k, int16_t a);
+    void use_item_of_the_day();
+    void clear_slots();
+    void close_day();
+
+    void show_reading(TextBox& box, int16_t value, const QString& falling, const QString& rising);
+    void bald_ending();
+    void full_hair_ending();
+    void ending_sound(const QString& file);
+    void show_big_letters(const QString& left, const QString& right, const QColor* colour);
+    void last_word(int16_t hands, const QString& remark);
+
     int16_t hair_picture() const;
     int16_t hands_picture() const;
     void wire_events();

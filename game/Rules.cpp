@@ -38,3 +38,59 @@ int16_t deal_slot(int slot, float r)
         return static_cast<int16_t>(round_even(2.0 * x + 7.0));
     }
 }
+
+int32_t slot_gain(int16_t motivation, int32_t amount)
+{
+    return round_even(motivation / 100.0 * amount);
+}
+
+int32_t slot_loss(int16_t health, int32_t amount)
+{
+    return round_even((2.0 - health / 150.0) * amount);
+}
+
+int16_t hair_picture_for(int32_t hair_count)
+{
+    if (hair_count < 15000)
+        return 1;
+    if (hair_count > 15000 && hair_count < 60000)
+        return 2;
+    if (hair_count > 60000)
+        return 3;
+    return -1;
+}
+
+QString thousands(int32_t value)
+{
+    const bool negative = value < 0;
+    QString digits = QString::number(negative ? -static_cast<int64_t>(value) : value);
+    for (int at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, QChar(','));
+    return negative ? QStringLiteral("-") + digits : digits;
+}
+
+DayCloseLook day_close_look(int16_t motivation, int16_t health)
+{
+    DayCloseLook look;
+    auto apply = [&look](int16_t line, int16_t face, int16_t hands) {
+        if (line >= 0)
+            look.line = line;
+        look.face = face;
+        if (hands >= 0)
+            look.hands = hands;
+        look.redraw = true;
+    };
+    if (motivation >= 101 && health >= 101)
+        apply(-1, 0, -1);
+    if (motivation > 180)
+        apply(15, 11, 0);
+    if (health > 180)
+        apply(16, 11, 0);
+    if (motivation < 50)
+        apply(2, 1, 1);
+    if (health < 50)
+        apply(3, 3, 0);
+    if (health < 10)
+        apply(4, 4, 0);
+    return look;
+}

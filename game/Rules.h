@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include <QString>
+
 // Rounds to the nearest integer, halves to even, as every conversion in the game does.
 int32_t round_even(double value);
 
@@ -21,3 +23,26 @@ int16_t next_day(int16_t day);
 // 2 r + 7, each rounded halves to even, so the middle choices of slots 0
 // and 2 come up more often.
 int16_t deal_slot(int slot, float r);
+
+// Hairs won by a slot that succeeds: the amount scaled by motivation / 100.
+int32_t slot_gain(int16_t motivation, int32_t amount);
+// Hairs lost by a slot that fails: the amount scaled by 2 - health / 150,
+// so a healthy hero loses less and a sick one up to twice the amount.
+int32_t slot_loss(int16_t health, int32_t amount);
+
+// The hair picture for a hair count: 1 under 15,000, 2 between 15,000 and
+// 60,000, 3 over 60,000; exactly 15,000 or 60,000 changes nothing (-1).
+int16_t hair_picture_for(int32_t hair_count);
+
+// A count with its thousands separated by commas, at least one digit: "30,000", "0".
+QString thousands(int32_t value);
+
+// The hero's remark and look at the close of a day, from the tests below in
+// order, a later one overriding an earlier one. -1 leaves a value as it is.
+struct DayCloseLook {
+    int16_t line = -1;  // index into the lines; -1: the speech line is emptied
+    int16_t face = -1;
+    int16_t hands = -1;
+    bool redraw = false;
+};
+DayCloseLook day_close_look(int16_t motivation, int16_t health);

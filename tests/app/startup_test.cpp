@@ -136,6 +136,7 @@ TEST(Closing, DuringAPauseEndsTheProgramWithoutFinishingThePause)
 TEST(VirtualTime, TenSecondsOfPlayRunInAFractionOfASecond)
 {
     LoadedGame g;
+    g.past_title();
     Elements& el = g.el();
     int ticks = 0;
     el.Timer1.on_tick([&] { ++ticks; });

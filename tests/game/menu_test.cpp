@@ -74,6 +74,7 @@ TEST(Deal, ThreePlansAreDealtWhenTheWindowOpens)
 TEST(PickPlan, TurnsItLightYellowAndShowsTheDecideButton)
 {
     LoadedGame g;
+    g.past_title();
     Elements& el = g.el();
     el.Picture6->hide();
     ASSERT_TRUE(g.host.player.click(el.Label1[2]).on_target());
@@ -87,6 +88,7 @@ TEST(PickPlan, TurnsItLightYellowAndShowsTheDecideButton)
 TEST(PickPlan, ADisabledPlanIgnoresClicks)
 {
     LoadedGame g;
+    g.past_title();
     Elements& el = g.el();
     el.Picture6->hide();
     el.Label1[0]->setEnabled(false);
@@ -97,6 +99,7 @@ TEST(PickPlan, ADisabledPlanIgnoresClicks)
 TEST(Shuffle, OnlyOnceADay)
 {
     LoadedGame g;
+    g.past_title();
     Elements& el = g.el();
     el.Picture6->hide();
     g.st().Shuffle_OK = True;
@@ -121,6 +124,7 @@ TEST(Shuffle, OnlyOnceADay)
 TEST(PanelMode, QuestionLookThenEverydayLook)
 {
     LoadedGame g;
+    g.past_title();
     Elements& el = g.el();
     el.Menu_OK->show();
     el.Text1[3]->show();

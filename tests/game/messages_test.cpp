@@ -68,6 +68,7 @@ TEST(WaitTime, StepsOf100msRoundedToEven)
 TEST(WaitTime, YieldsBeforeEachSleepSoClicksRunDuringThePause)
 {
     LoadedGame g;
+    g.past_title();
     std::vector<uint32_t> clicked_at;
     g.el().on_click(g.el().Shuffle, [&] { clicked_at.push_back(g.host.clock_ms()); });
     const uint32_t start = g.host.clock_ms();

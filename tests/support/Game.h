@@ -20,6 +20,12 @@ struct LoadedGame {
         host.player.attach(form->el);
         form->Form_Load();
     }
+    // The game screen as it is once the title has gone, without playing the greeting.
+    void past_title()
+    {
+        form->el.Titles->hide();
+        form->el.Starts->hide();
+    }
     GameState& st() { return form->st; }
     Elements& el() { return form->el; }
 };
