@@ -309,6 +309,8 @@ def make_opaque(rgba):
 
 
 def build_one(name, source, size, kind, base):
+    if kind == "flat":
+        return build_flat(name, source, size, base)
     rgba = render(source, size)
     if kind == "sprite":
         return make_sprite(name, rgba, base)
@@ -385,7 +387,7 @@ def check_file(name, size, kind, problems):
         return None
     image.load()
     {"sprite": check_sprite, "opaque": check_opaque,
-     "icon": check_icon}[kind](name, image, problems)
+     "icon": check_icon, "flat": check_flat}[kind](name, image, problems)
     return image
 
 
@@ -503,6 +505,213 @@ def check_all(images, problems):
                             "%d pixels differ" % len(a ^ b))
     if all(n in images for n, *_ in PICTURES):
         check_registration(images, problems)
+    check_cast(images, problems)
+
+
+# ------------------------------------- the callers, the prize bottles, the title
+#
+# Opaque pictures that are not the hero: each is flattened onto its own exact
+# background colour (given as the fifth field of its PICTURES entry).
+
+WHITE = (0xFF, 0xFF, 0xFF)
+TITLE_BACKGROUND = (0xEF, 0xFF, 0xFF)    # the title picture, 0x00FFFFEF
+
+PICTURES += [
+    ("dolls1", "dolls1.svg", (120, 208), "flat", (0xEF, 0xFF, 0xFE)),   # the girl
+    ("dolls2", "dolls2.svg", (136, 207), "flat", BACKGROUND),           # the friend
+    ("dolls3", "dolls3.svg", (143, 207), "flat", BACKGROUND),           # the old man
+    ("bottle", "bottle.svg", (65, 135), "flat", WHITE),                 # the prizes
+    ("title", "title.svg", (515, 335), "flat", TITLE_BACKGROUND),
+]
+FLAT_BACKGROUND = {name: base for name, _s, _z, kind, base in PICTURES if kind == "flat"}
+
+# The callers stand in the hero's area cut off by the bottom edge, like him.
+CUT_AT_BOTTOM = {"dolls1", "dolls2", "dolls3"}
+CALLER_TOP = (2, 24)          # the first row of the head (hair) lies in here
+
+# The prize window (57 x 73, white) copies one of these cells of bottle.png
+# (x, y, w, h) to a point of itself; rows past the sheet copy nothing.
+PRIZE_WINDOW = (57, 73)
+PRIZE_CELLS = {"spray": ((0, 0, 32, 67), (10, 5)),
+               "teal bottle": ((32, 0, 32, 67), (10, 5)),
+               "yellow bottle": ((0, 69, 32, 66), (12, 5)),
+               "jar": ((32, 80, 32, 66), (10, 5))}
+PRIZE_MARGIN = 2              # white kept between a product and its cell's edge
+
+# The title: the logo keeps to its box; the hero is drawn from x 330 on (the
+# greeting at 376,40 lies there too); the start button covers its box; light
+# touches may lie only in the boxes below.  Boxes are (x0, y0, x1, y1),
+# inclusive.
+TITLE_LOGO = (32, 58, 329, 215)
+TITLE_HERO_X = 330
+TITLE_BUTTON = (232 - 3, 264 - 3, 305 + 3, 334)
+TITLE_TOUCHES = [(6, 8, 326, 56), (6, 216, 226, 300), (6, 58, 31, 215)]
+
+
+def _font_families(svg):
+    found = set()
+    for value in re.findall(r'font-family\s*[:=]\s*["\']?([^;"\'>]+)', svg):
+        for family in value.split(","):
+            family = family.strip().strip("'\"")
+            if family and family not in ("serif", "sans-serif", "monospace"):
+                found.add(family)
+    return found
+
+
+def build_flat(name, source, size, background):
+    """Render and flatten onto the picture's own background.  Lettering needs
+    its fonts installed: without them rsvg-convert would quietly fall back to
+    another face, so that is an error here."""
+    svg = Drawing.load(source).flat_svg()
+    for family in sorted(_font_families(svg)):
+        proc = subprocess.run(["fc-list", family], capture_output=True, text=True)
+        if proc.returncode != 0 or not proc.stdout.strip():
+            raise BuildError("%s needs the font %r: install fonts-kouzan-mouhitsu "
+                             "(see README.md)" % (source, family))
+    rgba = render(source, size)
+    flat = Image.new("RGBA", rgba.size, background + (255,))
+    flat.alpha_composite(rgba)
+    flat = flat.convert("RGB")
+    px = flat.load()
+    w, h = flat.size
+    for y in range(h):
+        for x in range(w):
+            if max(abs(a - b) for a, b in zip(px[x, y], background)) <= NEAR:
+                px[x, y] = background
+    return flat
+
+
+def check_flat(name, image, problems):
+    background = FLAT_BACKGROUND[name]
+    w, h = image.size
+    px = image.load()
+    border = [(x, 0) for x in range(w)] + [(0, y) for y in range(h)] + \
+             [(w - 1, y) for y in range(h)]
+    if name not in CUT_AT_BOTTOM:
+        border += [(x, h - 1) for x in range(w)]
+    off = [p for p in border if px[p] != background]
+    if off:
+        problems.append("%s: %d edge pixels are not the background #%02X%02X%02X, "
+                        "e.g. at %d,%d" % ((name, len(off)) + background + off[0]))
+    near = [p for p in image.getdata() if p != background and
+            max(abs(a - b) for a, b in zip(p, background)) <= NEAR]
+    if near:
+        problems.append("%s: %d pixels almost but not exactly the background"
+                        % (name, len(near)))
+    if name in CUT_AT_BOTTOM:
+        rows = [y for y in range(h) if any(px[x, y] != background for x in range(w))]
+        if not rows:
+            problems.append("%s: nothing is drawn" % name)
+            return
+        if not CALLER_TOP[0] <= rows[0] <= CALLER_TOP[1]:
+            problems.append("%s: the head begins at row %d, not within rows %d..%d "
+                            "like the hero's beside it" % ((name, rows[0]) + CALLER_TOP))
+        bottom = sum(1 for x in range(w) if px[x, h - 1] != background)
+        if bottom < w // 2:
+            problems.append("%s: the figure fills only %d of the bottom row: it should "
+                            "be cut off by the bottom edge like the hero's chest"
+                            % (name, bottom))
+
+
+def check_prize_cells(image, problems):
+    """Every product lies inside its own cell, with a white margin, so the
+    prize window shows one whole product and nothing of its neighbours."""
+    w, h = image.size
+    px = image.load()
+    inner = {}
+    for label, ((cx, cy, cw, ch), _to) in PRIZE_CELLS.items():
+        m = PRIZE_MARGIN
+        inner[label] = (cx + m, cy + m, min(cx + cw, w) - 1 - m, min(cy + ch, h) - 1 - m)
+    counts = Counter()
+    stray = []
+    for y in range(h):
+        for x in range(w):
+            if px[x, y] == WHITE:
+                continue
+            for label, (x0, y0, x1, y1) in inner.items():
+                if x0 <= x <= x1 and y0 <= y <= y1:
+                    counts[label] += 1
+                    break
+            else:
+                stray.append((x, y))
+    if stray:
+        problems.append("bottle: %d pixels outside the products' cells or within %d px "
+                        "of a cell's edge, e.g. at %d,%d"
+                        % ((len(stray), PRIZE_MARGIN) + stray[0]))
+    for label, ((cx, cy, cw, ch), _to) in PRIZE_CELLS.items():
+        if counts[label] < cw * min(ch, h - cy) // 5:
+            problems.append("bottle: the %s's cell holds only %d drawn pixels"
+                            % (label, counts[label]))
+
+
+def prize_window(image, label):
+    """The prize window as the game shows it: white, one cell copied in."""
+    (cx, cy, cw, ch), (tx, ty) = PRIZE_CELLS[label]
+    window = Image.new("RGB", PRIZE_WINDOW, WHITE)
+    w, h = image.size
+    cell = image.crop((cx, cy, cx + cw, min(cy + ch, h)))
+    window.paste(cell, (tx, ty))
+    return window
+
+
+def _in_box(p, box):
+    return box[0] <= p[0] <= box[2] and box[1] <= p[1] <= box[3]
+
+
+def check_title(image, problems):
+    w, h = image.size
+    px = image.load()
+    for box in TITLE_TOUCHES:
+        apart = (box[2] < TITLE_BUTTON[0] or box[0] > TITLE_BUTTON[2] or
+                 box[3] < TITLE_BUTTON[1] or box[1] > TITLE_BUTTON[3])
+        if box[2] >= TITLE_HERO_X or not apart:
+            problems.append("title: a box for light touches %s overlaps the hero's "
+                            "part or the start button" % (box,))
+    on_hero, on_button, stray = [], [], []
+    pink = blue = pink_y = blue_y = 0
+    for y in range(h):
+        for x in range(w):
+            p = px[x, y]
+            if p == TITLE_BACKGROUND:
+                continue
+            if x >= TITLE_HERO_X:
+                on_hero.append((x, y))
+            elif _in_box((x, y), TITLE_BUTTON):
+                on_button.append((x, y))
+            elif _in_box((x, y), TITLE_LOGO):
+                r, g, b = p
+                if r > 180 and g < 150 and r - b > 40:
+                    pink += 1
+                    pink_y += y
+                elif b > 150 and r < 120 and b - g > 30:
+                    blue += 1
+                    blue_y += y
+            elif not any(_in_box((x, y), box) for box in TITLE_TOUCHES):
+                stray.append((x, y))
+    if on_hero:
+        problems.append("title: %d pixels drawn where the hero stands (x >= %d), "
+                        "e.g. at %d,%d" % ((len(on_hero), TITLE_HERO_X) + on_hero[0]))
+    if on_button:
+        problems.append("title: %d pixels drawn under the start button, e.g. at %d,%d"
+                        % ((len(on_button),) + on_button[0]))
+    if stray:
+        problems.append("title: %d pixels outside the logo's box and the boxes for "
+                        "light touches, e.g. at %d,%d" % ((len(stray),) + stray[0]))
+    if pink < 400:
+        problems.append("title: the logo has only %d red-pink pixels: where is the "
+                        "line of small lettering?" % pink)
+    if blue < 4000:
+        problems.append("title: the logo has only %d blue pixels: where is the "
+                        "hero's name?" % blue)
+    if pink and blue and pink_y / pink >= blue_y / blue:
+        problems.append("title: the small red-pink line is not above the hero's name")
+
+
+def check_cast(images, problems):
+    if "bottle" in images:
+        check_prize_cells(images["bottle"], problems)
+    if "title" in images:
+        check_title(images["title"], problems)
 
 
 # -------------------------------------------------------------------- main
