@@ -14,12 +14,15 @@ struct LoadedGame {
     FakeSound sound;
     std::unique_ptr<Form1> form;
 
-    LoadedGame()
+    // Without `load`, the test sets up the host first and calls load() itself.
+    explicit LoadedGame(bool load_now = true)
     {
         form = std::make_unique<Form1>(host, sound);
         host.player.attach(form->el);
-        form->Form_Load();
+        if (load_now)
+            load();
     }
+    void load() { form->Form_Load(); }
     // The game screen as it is once the title has gone, without playing the greeting.
     void past_title()
     {

@@ -105,6 +105,8 @@ void TestHost::idle_for(uint32_t ms)
 
 float TestHost::random()
 {
+    if (draws.empty() && draw_source)
+        return draw_source();
     if (draws.empty())
         return static_cast<float>(fallback_() >> 8) * (1.0f / 16777216.0f);
     float r = draws.front();

@@ -95,6 +95,8 @@ public:
     int sleeps = 0;
     uint32_t slept_ms = 0;
     std::deque<float> draws;
+    // Where draws come from once the given ones are used up, if set.
+    std::function<float()> draw_source;
     uint32_t clock_ = 0;
 
 private:

@@ -1,0 +1,142 @@
+// Whole games from the title to each ending, played by a scripted player and checked day by day
+// against the test's own reckoning of the hero's numbers.
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "game/RuleTables.h"
+#include "tests/support/Game.h"
+
+namespace {
+
+// The hero's numbers as this test works them out, from the rules as a player reads them.
+struct Reckoning {
+    int32_t hair = 30000;
+    int shown_hair = 30000;
+    int m = 100, h = 100;
+    int day = 1;
+    bool ended = false;
+
+    static int rounded(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+    void slot(int action, bool won)
+    {
+        const auto& a = tables::Act_Table[action];
+        hair += won ? rounded(m / 100.0 * a[0]) : -rounded((2.0 - h / 150.0) * a[0]);
+        m += a[2];
+        h += a[3];
+        hair = std::max(hair, 0);
+        shown_hair = hair;
+        ended = ended || hair == 0 || hair > 99999;
+        m = std::clamp(m, 0, 200);
+        h = std::clamp(h, 0, 200);
+    }
+    void day_of(const std::array<int16_t, 3>& plan, bool won)
+    {
+        for (int16_t a : plan)
+            if (!ended)
+                slot(a, won);
+        if (!ended) {
+            ++day;
+            hair -= 100;
+        }
+    }
+};
+
+// Deals always bring おでかけ, バイト, よあそび; every slot wins or every slot loses.
+struct WholeGame {
+    LoadedGame g{false};
+    Reckoning r;
+    std::array<int16_t, 3> plan{4, 5, 8};
+    int days_checked = 0;
+    bool in_player = false;
+
+    explicit WholeGame(bool slots_win) : won_(slots_win)
+    {
+        int deal_slot = 0;
+        g.host.draw_source = [this, slots_win, deal_slot]() mutable -> float {
+            if (g.el().Label1[0]->caption().isEmpty()) {
+                const float for_slot[] = {0.9f, 0.1f, 0.5f};
+                return for_slot[deal_slot++ % 3];
+            }
+            return slots_win ? 0.99f : 0.0f;
+        };
+        g.host.on_yield = [this] { play(); };
+        g.load();
+    }
+
+    // What a quick player does whenever the window lets them.
+    void play()
+    {
+        if (in_player)
+            return;
+        in_player = true;
+        Elements& el = g.el();
+        ScriptedPlayer& p = g.host.player;
+        if (p.clickable(el.Starts)) {
+            p.click(el.Starts);
+        } else if (p.clickable(el.Quits)) {
+            p.click(el.Quits);
+        } else if (p.clickable(el.Label1[0]) && !el.Menu_OK->isVisible()) {
+            check_read_outs();
+            p.click(el.Label1[0]);
+        } else if (p.clickable(el.Menu_OK)) {
+            ASSERT_EQ(g.st().Plan_Act[0], plan);
+            in_player = false;
+            r.day_of(plan, won_);  // reckoned first: the last day never returns
+            p.click(el.Menu_OK);
+            return;
+        }
+        in_player = false;
+    }
+
+    void check_read_outs()
+    {
+        Elements& el = g.el();
+        EXPECT_EQ(el.Text3->text(), thousands_of(r.shown_hair)) << "day " << r.day;
+        EXPECT_EQ(el.Text4->text(), QString::number(r.m)) << "day " << r.day;
+        EXPECT_EQ(el.Text5->text(), QString::number(r.h)) << "day " << r.day;
+        EXPECT_EQ(g.st().Hair_Count, r.hair) << "day " << r.day;
+        EXPECT_EQ(g.st().Day_Count, r.day);
+        ++days_checked;
+    }
+
+    static QString thousands_of(int v)
+    {
+        QString s = QString::number(v);
+        for (int at = s.size() - 3; at > 0; at -= 3)
+            s.insert(at, ',');
+        return s;
+    }
+
+    int run()
+    {
+        return status_when_ended([&] { g.host.idle_for(10u * 60u * 1000u); });
+    }
+    bool won_;
+};
+
+} // namespace
+
+TEST(WholeGame, LosingEveryDayEndsBald)
+{
+    WholeGame game(false);
+    EXPECT_EQ(game.run(), 0);
+    EXPECT_GE(game.days_checked, 3);
+    EXPECT_EQ(game.g.st().Hair_Count, 0);
+    EXPECT_EQ(game.g.el().Text3->text(), "0");
+    EXPECT_EQ(game.g.el().Last_mes[0]->caption(), "ハ");
+    EXPECT_EQ(game.g.el().Mokuta_mes->caption(), QStringLiteral("スキンヘッドもイカしてるぜ。"));
+    EXPECT_TRUE(game.r.ended);
+}
+
+TEST(WholeGame, WinningEveryDayEndsWithAFullHeadOfHair)
+{
+    WholeGame game(true);
+    EXPECT_EQ(game.run(), 0);
+    EXPECT_GE(game.days_checked, 8);
+    EXPECT_GT(game.g.st().Hair_Count, 99999);
+    EXPECT_EQ(game.g.el().Last_mes[1]->caption(), "サ");
+    EXPECT_EQ(game.g.el().Mokuta_mes->caption(), QStringLiteral("モテすぎて困るぜ。"));
+    EXPECT_TRUE(game.r.ended);
+}
