@@ -3,6 +3,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 
 #include "render/Elements.h"
@@ -13,20 +14,42 @@ struct Stored {
     const char* store;
     int index;
     const char* file;
+    int w, h;
 };
 
 // Members left out (Heads(0), hands(0), Dolls(0)) hold no picture.
 constexpr Stored catalogue[] = {
-    {"Pics", 0, "pics0.png"},     {"Pics", 1, "pics1.png"},
-    {"Heads", 1, "heads1.png"},   {"Heads", 2, "heads2.png"},   {"Heads", 3, "heads3.png"},
-    {"Heads", 4, "heads4.png"},   {"Heads", 5, "heads5.png"},   {"Heads", 6, "heads6.png"},
-    {"Heads", 7, "heads7.png"},   {"Heads", 8, "heads8.png"},
-    {"Faces", 0, "faces0.png"},   {"Faces", 1, "faces1.png"},   {"Faces", 2, "faces2.png"},
-    {"Faces", 3, "faces3.png"},   {"Faces", 4, "faces4.png"},   {"Faces", 5, "faces5.png"},
-    {"Faces", 6, "faces6.png"},   {"Faces", 7, "faces7.png"},   {"Faces", 8, "faces8.png"},
-    {"Faces", 9, "faces9.png"},   {"Faces", 10, "faces10.png"}, {"Faces", 11, "faces11.png"},
-    {"Faces", 12, "faces12.png"}, {"Faces", 13, "faces13.png"},
+    {"Titles", -1, "title.png", 515, 335},
+    {"Pics", 0, "pics0.png", 130, 188},     {"Pics", 1, "pics1.png", 130, 188},
+    {"Heads", 1, "heads1.png", 110, 138},   {"Heads", 2, "heads2.png", 110, 138},
+    {"Heads", 3, "heads3.png", 110, 138},   {"Heads", 4, "heads4.png", 110, 138},
+    {"Heads", 5, "heads5.png", 110, 138},   {"Heads", 6, "heads6.png", 110, 138},
+    {"Heads", 7, "heads7.png", 110, 138},   {"Heads", 8, "heads8.png", 110, 138},
+    {"Faces", 0, "faces0.png", 115, 96},    {"Faces", 1, "faces1.png", 115, 96},
+    {"Faces", 2, "faces2.png", 115, 96},    {"Faces", 3, "faces3.png", 115, 96},
+    {"Faces", 4, "faces4.png", 115, 96},    {"Faces", 5, "faces5.png", 115, 96},
+    {"Faces", 6, "faces6.png", 115, 96},    {"Faces", 7, "faces7.png", 115, 96},
+    {"Faces", 8, "faces8.png", 115, 96},    {"Faces", 9, "faces9.png", 115, 96},
+    {"Faces", 10, "faces10.png", 115, 96},  {"Faces", 11, "faces11.png", 115, 96},
+    {"Faces", 12, "faces12.png", 180, 168}, {"Faces", 13, "faces13.png", 180, 168},
+    {"Dolls", 1, "dolls1.png", 120, 208},   {"Dolls", 2, "dolls2.png", 136, 207},
+    {"Dolls", 3, "dolls3.png", 143, 207},
+    {"Bottle", -1, "bottle.png", 65, 135},
 };
+
+// The picture sits at the top-left corner of the store. The title picture
+// is taller than the part of it that is ever shown, and is kept whole.
+void put_into(PictureBox& store, const QImage& picture)
+{
+    QImage& kept = store.image();
+    if (picture.width() > kept.width() || picture.height() > kept.height()) {
+        kept = picture.convertToFormat(QImage::Format_RGB32);
+    } else {
+        QPainter p(&kept);
+        p.drawImage(0, 0, picture);
+    }
+    store.refresh();
+}
 
 } // namespace
 
@@ -37,12 +60,11 @@ QStringList load_pictures(Elements& el, const QString& root)
     for (const Stored& entry : catalogue) {
         auto* store = qobject_cast<PictureBox*>(el.find(entry.store, entry.index));
         QImage picture(resource(entry.file));
-        if (!store || picture.isNull() || picture.size() != store->image().size()) {
+        if (!store || picture.size() != QSize(entry.w, entry.h)) {
             failed << QString::fromLatin1(entry.file);
             continue;
         }
-        store->image() = picture.convertToFormat(QImage::Format_RGB32);
-        store->refresh();
+        put_into(*store, picture);
     }
     QImage icon(resource("icon.png"));
     if (icon.size() != QSize(32, 32))

@@ -125,12 +125,6 @@ void PictureBox::place(const QRect& box)
     fit_image();
 }
 
-void PictureBox::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    fit_image();
-}
-
 // The kept image grows and shrinks with the box and keeps what it holds.
 void PictureBox::fit_image()
 {

@@ -92,11 +92,12 @@ public:
     uint32_t surface_background() const { return surface_background_; }
     void set_surface_background(uint32_t bgr) { surface_background_ = bgr; }
     // Moves and sizes the box; the kept image follows at once, shown or not.
+    // Only the game moves picture boxes, always through here: a resize the
+    // window system reports later must not cut the kept image again.
     void place(const QRect& box);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QSize inner_size() const;

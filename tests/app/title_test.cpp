@@ -16,6 +16,18 @@ TEST(Title, TheHeroIsDrawnOntoTheTitlePicture)
     EXPECT_FALSE(g.el().Titlet->isVisible());
 }
 
+TEST(Title, TheTitlePictureFillsTheWholeWindow)
+{
+    LoadedGame g;
+    const QImage& shown = g.el().Titles->shown_image();
+    ASSERT_EQ(shown.size(), QSize(515, 305));
+    const QRgb background = qRgb(0xEF, 0xFF, 0xFF);
+    for (QPoint p : {QPoint(5, 5), QPoint(20, 250), QPoint(200, 300), QPoint(510, 300), QPoint(340, 20)})
+        EXPECT_EQ(shown.pixel(p), background) << p.x() << "," << p.y();
+    QImage screen = g.el().Form1->grab().toImage();
+    EXPECT_EQ(screen.pixel(20, 250), background);
+}
+
 TEST(Title, TheGreetingShowsTheLargeFaceForTwoSecondsThenTheGameOpens)
 {
     LoadedGame g;

@@ -64,3 +64,25 @@ wait_exit() {
 inner_size() {
     xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'
 }
+
+# Where the window's inside lies on the screen.
+client_origin() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x, y}'
+}
+
+# The colour of one pixel of the window's inside, as "r,g,b".
+pixel() {
+    local x=$1 y=$2
+    import -window root -crop "1x1+$((ox + x))+$((oy + y))" +repage -depth 8 txt:- 2>/dev/null |
+        awk 'NR == 2 {gsub(/[()]/, "", $2); split($2, c, ","); printf "%d,%d,%d\n", c[1], c[2], c[3]}'
+}
+
+click_at() {
+    xdotool mousemove --sync $((ox + $1)) $((oy + $2)) click 1
+}
+
+shot() {
+    [ -n "${MOKUTA_SHOTS:-}" ] || return 0
+    mkdir -p "$MOKUTA_SHOTS"
+    import -window root -crop "515x305+$ox+$oy" +repage "$MOKUTA_SHOTS/$1.png"
+}

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The real program played by hand: はじめ, a plan, 決定, the day plays out and new plans come; then close.
+source "$(dirname "$0")/lib.sh"
+game=$1
+start_display
+cd "$(dirname "$game")"
+"$game" 2>"$scratch/stderr" &
+pid=$!
+pids+=($pid)
+
+win=$(wait_window "もくた君 1.20")
+[ -n "$win" ] || fail "the window did not appear"
+read -r ox oy < <(client_origin "$win")
+sleep 0.5
+shot title
+[ "$(pixel 20 20)" = "239,255,255" ] || fail "the title picture is not showing: $(pixel 20 20)"
+
+click_at 268 284
+sleep 1
+shot greeting
+sleep 3.5
+shot day1
+[ "$(pixel 20 280)" = "255,255,255" ] || fail "the title did not give way to the game: $(pixel 20 280)"
+[ "$(pixel 300 12)" = "0,0,255" ] || fail "the instruction line is not showing: $(pixel 300 12)"
+
+click_at 30 52
+sleep 0.3
+[ "$(pixel 63 86)" = "255,255,192" ] || fail "the picked plan is not light yellow: $(pixel 63 86)"
+click_at 152 108
+sleep 2
+shot resolving
+[ "$(pixel 63 86)" = "255,192,192" ] || fail "the plan being played is not pink: $(pixel 63 86)"
+sleep 4
+shot next_day
+[ "$(pixel 63 86)" = "255,255,255" ] || fail "no new plans were dealt: $(pixel 63 86)"
+kill -0 "$pid" 2>/dev/null || fail "the game ended: $(cat "$scratch/stderr")"
+
+xdotool windowactivate --sync "$win" key --clearmodifiers alt+F4
+wait_exit "$pid"
+[ "$status" = "0" ] || fail "closing the window ended with $status"
+echo "PASS: started, played a day, saw the next plans, closed with status 0"
