@@ -311,6 +311,8 @@ def make_opaque(rgba):
 def build_one(name, source, size, kind, base):
     if kind == "flat":
         return build_flat(name, source, size, base)
+    if kind == "hands":
+        return build_hands(name, source, size, base)
     rgba = render(source, size)
     if kind == "sprite":
         return make_sprite(name, rgba, base)
@@ -387,7 +389,8 @@ def check_file(name, size, kind, problems):
         return None
     image.load()
     {"sprite": check_sprite, "opaque": check_opaque,
-     "icon": check_icon, "flat": check_flat}[kind](name, image, problems)
+     "icon": check_icon, "flat": check_flat,
+     "hands": check_sprite}[kind](name, image, problems)
     return image
 
 
@@ -506,6 +509,7 @@ def check_all(images, problems):
     if all(n in images for n, *_ in PICTURES):
         check_registration(images, problems)
     check_cast(images, problems)
+    check_hands(images, problems)
 
 
 # ------------------------------------- the callers, the prize bottles, the title
@@ -712,6 +716,267 @@ def check_cast(images, problems):
         check_prize_cells(images["bottle"], problems)
     if "title" in images:
         check_title(images["title"], problems)
+
+
+# ------------------------------------------------------------------ the hands
+#
+# The hands pictures lie over everything the game draws of the hero: body,
+# face and hair.  They are drawn in the body frame like the rest.  Hands 3, 4
+# and 7 bring the hero's own eyes, brows, nose, mouth and blush, because the
+# game leaves the face layer out with them; with hands 3 the whole hero
+# stands at x 140, which leaves the body frame as it is.
+#
+# A hands picture lies partly on the background, partly on the shirt and
+# partly on the face, so its soft edge is blended over the body picture
+# itself, put where the game puts it: skin under the features, stripes under
+# a sleeve, #EEFFFE around a hand.  No fringe shows anywhere, and a closed
+# black hole is filled with what the game would show through it.
+
+# k: size, offset of its corner from the body's corner, the body it lies on
+HANDS = {
+    1: ((65, 145), (-24, 42), "pics0"),
+    2: ((104, 82), (-60, 106), "pics0"),
+    3: ((300, 207), (-120, -20), "pics0"),
+    4: ((230, 148), (-50, 40), "pics0"),
+    5: ((65, 145), (-24, 42), "pics1"),
+    6: ((104, 82), (-60, 106), "pics1"),
+    7: ((230, 148), (-50, 40), "pics1"),
+}
+PICTURES += [("hands%d" % k, "hands%d.svg" % k, size, "hands", body)
+             for k, (size, _offset, body) in sorted(HANDS.items())]
+# The arms come in from below, like the hero's chest and the girl's: the
+# bottom edge is the only one a hands picture may run off.
+OPEN_EDGES.update({"hands%d" % k: {"bottom"} for k in HANDS})
+
+HANDS_WITH_FACE = {3, 4, 7}        # the game draws no face layer with these
+TANNED_HANDS = {5, 6, 7}
+# Hair the hero can wear with each look (heads4 only at the full-hair ending,
+# which takes the hands away).
+HANDS_HAIRS = {False: (0, 1, 2, 3, 6), True: (0, 5, 6, 7, 8)}
+# Parts that may float free of the hero (body frame, x0, y0, x1, y1
+# inclusive): the cigarette's smoke.
+HANDS_FLOATING = {1: [(-24, 42, -2, 92)], 5: [(-24, 42, -2, 92)],
+                  4: [(-24, 40, -2, 92)], 7: [(-24, 40, -2, 92)]}
+# Where the faces put the features (body frame): x, y, how near a mark must be
+# (a dark pixel of it: the eye, the nose's line, the inside of the mouth).
+DARK_MARK = 400            # the sum of r, g and b of a pixel that is "dark"
+FACE_MARKS = [("left eye", 49, 68, 6), ("right eye", 85, 68, 6),
+              ("nose", 69, 82, 4), ("mouth", 67, 99, 6)]
+EYE_CENTRES = [("left eye", 49, 68), ("right eye", 85, 68)]
+
+_BODIES = {}
+
+
+def body_picture(name):
+    """A body picture as its source builds it (for the hands' blending)."""
+    if name not in _BODIES:
+        entry = next(e for e in PICTURES if e[0] == name)
+        _BODIES[name] = build_one(*entry)
+    return _BODIES[name]
+
+
+def hands_ground(k, body):
+    """What hands k lies on in the game, in its own rectangle: the body picture
+    at the hands' offset, the background around it (no hair: the hands keep
+    off the hair, which the checks below make sure of)."""
+    size, (ox, oy), _body = HANDS[k]
+    ground = Image.new("RGB", size, BACKGROUND)
+    ground.paste(body, (-ox, -oy))
+    return ground
+
+
+def build_hands(name, source, size, body):
+    k = int(name[len("hands"):])
+    rgba = render(source, size)
+    ground = hands_ground(k, body_picture(body))
+    out = Image.new("RGB", size)
+    src, gnd, dst = rgba.load(), ground.load(), out.load()
+    w, h = size
+    for y in range(h):
+        for x in range(w):
+            r, g, b, a = src[x, y]
+            if a < 128:                  # alpha below one half: see-through
+                dst[x, y] = KEY
+                continue
+            f = a / 255.0
+            c = tuple(int(round(v * f + bv * (1 - f)))
+                      for v, bv in zip((r, g, b), gnd[x, y]))
+            dst[x, y] = INK if c == KEY else c
+    holes = black_pixels(out) - edge_black(out)
+    for x, y in holes:
+        dst[x, y] = gnd[x, y] if gnd[x, y] != KEY else INK
+    if holes:
+        print("  %s: filled %d enclosed black pixels with what lies below, e.g. at "
+              "%d,%d of the body" % ((name, len(holes)) +
+                                     tuple(a + b for a, b in zip(min(holes), HANDS[k][1]))))
+    return out
+
+
+def hero_with_hands(images, k, hair=2, face=0, left=False):
+    """The hero as the game draws him with hands k: body, the face (not with
+    hands 3, 4 and 7), the hair, then the hands on top.  With hands 3 the body
+    stands at x 140, else at 170, or 90 when he stands left."""
+    body = int(HANDS[k][2][len("pics"):])
+    bx = 140 if k == 3 else (90 if left else 170)
+    tanned = k in TANNED_HANDS
+    if face is not None and k not in HANDS_WITH_FACE and face >= 12:
+        face = 13 if tanned else 12
+    canvas = hero(images, body, hair,
+                  None if k in HANDS_WITH_FACE else face, at=(bx, 60))
+    ox, oy = HANDS[k][1]
+    compose(canvas, images["hands%d" % k], (bx + ox, 60 + oy))
+    return canvas
+
+
+def _components(points):
+    """8-connected pieces of a set of pixels."""
+    left = set(points)
+    pieces = []
+    while left:
+        start = left.pop()
+        piece, todo = [start], [start]
+        while todo:
+            x, y = todo.pop()
+            for dx in (-1, 0, 1):
+                for dy in (-1, 0, 1):
+                    q = (x + dx, y + dy)
+                    if q in left:
+                        left.remove(q)
+                        piece.append(q)
+                        todo.append(q)
+        pieces.append(piece)
+    return pieces
+
+
+def check_hands_meet_body(k, sprite, body, problems):
+    """Every piece of the picture rests on the hero's body, comes in from the
+    open bottom edge, or is allowed to float (the smoke)."""
+    name = "hands%d" % k
+    px, bpx = sprite.load(), body.load()
+    w, h = sprite.size
+    ox, oy = HANDS[k][1]
+    bw, bh = body.size
+    figure = [(x, y) for y in range(h) for x in range(w) if px[x, y] != KEY]
+
+    def on_body(x, y):
+        for dx, dy in ((0, 0), (1, 0), (-1, 0), (0, 1), (0, -1)):
+            u, v = x + ox + dx, y + oy + dy
+            if 0 <= u < bw and 0 <= v < bh and bpx[u, v] != BACKGROUND:
+                return True
+        return False
+
+    for piece in _components(figure):
+        if any(y == h - 1 for _x, y in piece) or any(on_body(x, y) for x, y in piece):
+            continue
+        inside = [box for box in HANDS_FLOATING.get(k, ())
+                  if all(box[0] <= x + ox <= box[2] and box[1] <= y + oy <= box[3]
+                         for x, y in piece)]
+        if not inside:
+            x, y = min(piece, key=lambda p: (p[1], p[0]))
+            problems.append("%s: a piece of %d px floats free of the hero, e.g. at "
+                            "%d,%d of the body" % (name, len(piece), x + ox, y + oy))
+
+
+def check_hands_off_hair(k, sprite, images, problems):
+    """The hair lies below the hands: nothing of them may cover any hair."""
+    ox, oy = HANDS[k][1]
+    hx, hy = OFFSET["heads"]
+    px = sprite.load()
+    w, h = sprite.size
+    for hair in range(1, 9):
+        if hair == 4:
+            continue
+        hpx = images["heads%d" % hair].load()
+        hw, hh = images["heads%d" % hair].size
+        over = [(x + ox, y + oy) for y in range(h) for x in range(w)
+                if px[x, y] != KEY and 0 <= x + ox - hx < hw and 0 <= y + oy - hy < hh
+                and hpx[x + ox - hx, y + oy - hy] != KEY]
+        if over:
+            problems.append("hands%d: %d pixels cover the hair of heads%d, e.g. at "
+                            "%d,%d of the body" % ((k, len(over), hair) + min(over)))
+
+
+def check_hands_face(k, sprite, body, head, problems):
+    """Hands 3, 4 and 7 put the hero's features where the faces put theirs,
+    and paint no skin over the blank face below; the others keep off the face."""
+    name = "hands%d" % k
+    ox, oy = HANDS[k][1]
+    px, bpx = sprite.load(), body.load()
+    w, h = sprite.size
+
+    def at(u, v):
+        x, y = u - ox, v - oy
+        return px[x, y] if 0 <= x < w and 0 <= y < h else KEY
+
+    on_face = [(u, v) for u, v in head if at(u, v) != KEY]
+    if k not in HANDS_WITH_FACE:
+        if on_face:
+            problems.append("%s: %d pixels cover the face, e.g. at %d,%d of the body"
+                            % ((name, len(on_face)) + min(on_face)))
+        return
+    skin = [(u, v) for u, v in on_face
+            if max(abs(a - b) for a, b in zip(at(u, v), bpx[u, v])) <= 12]
+    if len(skin) > 4:
+        problems.append("%s: %d pixels paint skin over the face, e.g. at %d,%d of "
+                        "the body" % ((name, len(skin)) + min(skin)))
+    for label, mx, my, r in FACE_MARKS:
+        near = [(u, v) for u in range(mx - r, mx + r + 1) for v in range(my - r, my + r + 1)
+                if (u - mx) ** 2 + (v - my) ** 2 <= r * r and at(u, v) != KEY
+                and sum(at(u, v)) < DARK_MARK]
+        if not near:
+            problems.append("%s: no %s within %d px of %d,%d, where the faces put it"
+                            % (name, label, r, mx, my))
+    # The eye itself is the largest dark blob near its place (a brow or a lash
+    # line standing apart is smaller); its middle must be where the faces
+    # put theirs, give or take the glance of an eye.
+    dark = [(u, v) for u in range(20, 115) for v in range(40, 100)
+            if at(u, v) != KEY and sum(at(u, v)) < 240]
+    blobs = _components(dark)
+    for label, mx, my in EYE_CENTRES:
+        near = [b for b in blobs if any(abs(u - mx) <= 10 and abs(v - my) <= 10 for u, v in b)]
+        if not near:
+            problems.append("%s: no dark %s near %d,%d" % (name, label, mx, my))
+            continue
+        eye = max(near, key=len)
+        cx = sum(u for u, _v in eye) / len(eye)
+        cy = sum(v for _u, v in eye) / len(eye)
+        if abs(cx - mx) > 3.5 or abs(cy - my) > 3.5:
+            problems.append("%s: the %s is centred at %.1f,%.1f, not at %d,%d like "
+                            "the faces'" % (name, label, cx, cy, mx, my))
+
+
+def check_hands_pockets(k, images, problems):
+    """Put together as the game does, at each standing place and with each
+    hair: no background closed in between the hands and the hero (a gap
+    between an arm and the body, a hand that nearly touches the head)."""
+    places = (False,) if k == 3 else (False, True)
+    for left in places:
+        for hair in HANDS_HAIRS[k in TANNED_HANDS]:
+            canvas = hero_with_hands(images, k, hair, 0 if k not in (2, 6) else 7, left)
+            inside = pixels_of(canvas, BACKGROUND) - reach(canvas, BACKGROUND)
+            if inside:
+                bx = 140 if k == 3 else (90 if left else 170)
+                x, y = min(inside, key=lambda p: (p[1], p[0]))
+                problems.append("hands%d with hair %d%s: %d background pixels closed "
+                                "in by the figure, e.g. at %d,%d of the body"
+                                % (k, hair, ", standing left" if left else "",
+                                   len(inside), x - bx, y - 60))
+
+
+def check_hands(images, problems):
+    names = ["hands%d" % k for k in HANDS]
+    needed = names + ["pics0", "pics1"] + ["heads%d" % h for h in range(1, 9)] + \
+        ["faces0", "faces7"]
+    if not all(n in images for n in needed):
+        return
+    head = head_area(images["pics0"])
+    for k in sorted(HANDS):
+        sprite = images["hands%d" % k]
+        body = images[HANDS[k][2]]
+        check_hands_meet_body(k, sprite, body, problems)
+        check_hands_off_hair(k, sprite, images, problems)
+        check_hands_face(k, sprite, body, head, problems)
+        check_hands_pockets(k, images, problems)
 
 
 # -------------------------------------------------------------------- main

@@ -1,12 +1,19 @@
 #!/usr/bin/python3
 """Compose the hero from the built PNGs the way the game does, on one sheet.
 
-Run:  /usr/bin/python3 assets/pictures/contact_sheet.py [OUT.png]
-      (default /tmp/hero_contact_sheet.png)
+Run:  /usr/bin/python3 assets/pictures/contact_sheet.py [OUT.png [HANDS.png]]
+      (default /tmp/hero_contact_sheet.png and /tmp/hands_contact_sheet.png)
 
 Each panel is the 303 x 255 hero picture area (#EEFFFE): the body copied
 whole, then the face and the hair put on through their black key.  The last
 row is the title screen's layout and the window icon.
+
+The second sheet shows every hands picture on the hero as the game draws it:
+body, face (left out with hands 3, 4 and 7), hair, then the hands on top, at
+both standing places (body at x 170 and 90; with hands 3 the body at 140, the
+hair at 152 and the hands at 20,40); the tanned ones on the tanned body with
+blond hair.  Its last row shows each hands picture alone, its black key
+painted magenta, so that a stray or a dark fringe stands out.
 """
 
 import os
@@ -81,6 +88,42 @@ def panels(images):
     return rows
 
 
+def hands_panels(images):
+    """The hands on the hero, as the game puts them together (build.py's
+    hero_with_hands), then each hands picture on its own."""
+    h = build.hero_with_hands
+    rows = []
+    rows.append([("hands 1, face 0, hair 2", h(images, 1, 2, 0)),
+                 ("hands 1, x 90, hair 1", h(images, 1, 1, 0, left=True)),
+                 ("hands 1, hair 6 (wig)", h(images, 1, 6, 6)),
+                 ("hands 5, tanned, hair 5", h(images, 5, 5, 0)),
+                 ("hands 5, x 90, hair 7", h(images, 5, 7, 9, left=True))])
+    rows.append([("hands 2, face 7, hair 2", h(images, 2, 2, 7)),
+                 ("hands 2, x 90, hair 3", h(images, 2, 3, 7, left=True)),
+                 ("hands 2, hair 6 (wig)", h(images, 2, 6, 7)),
+                 ("hands 6, tanned, hair 5", h(images, 6, 5, 7)),
+                 ("hands 6, x 90, hair 8", h(images, 6, 8, 7, left=True))])
+    rows.append([("hands 3, hair 2", h(images, 3, 2)),
+                 ("hands 3, hair 1", h(images, 3, 1)),
+                 ("hands 3, hair 3", h(images, 3, 3)),
+                 ("hands 3, hair 6 (wig)", h(images, 3, 6)),
+                 ("hands 3, no hair", h(images, 3, 0))])
+    rows.append([("hands 4, hair 2", h(images, 4, 2)),
+                 ("hands 4, x 90, hair 3", h(images, 4, 3, left=True)),
+                 ("hands 4, hair 6 (wig)", h(images, 4, 6)),
+                 ("hands 7, tanned, hair 5", h(images, 7, 5)),
+                 ("hands 7, x 90, hair 7", h(images, 7, 7, left=True))])
+    alone = []
+    for k in sorted(build.HANDS):
+        sprite = images["hands%d" % k].convert("RGB")
+        shown = Image.new("RGB", sprite.size, (255, 0, 255))
+        build.compose(shown, sprite, (0, 0))
+        alone.append(("hands%d.png" % k, shown))
+    rows.append(alone[:3])
+    rows.append(alone[3:])
+    return rows
+
+
 def sheet(rows):
     font = ImageFont.load_default()
     width = max(sum(p.size[0] + GAP for _, p in row) for row in rows) + GAP
@@ -100,8 +143,12 @@ def sheet(rows):
 
 def main(argv):
     out = argv[0] if argv else "/tmp/hero_contact_sheet.png"
-    sheet(panels(load_all())).save(out)
+    hands_out = argv[1] if len(argv) > 1 else "/tmp/hands_contact_sheet.png"
+    images = load_all()
+    sheet(panels(images)).save(out)
     print("wrote " + out)
+    sheet(hands_panels(images)).save(hands_out)
+    print("wrote " + hands_out)
     return 0
 
 
