@@ -28,6 +28,11 @@ void Form1::wire_events()
     el.on_click(el.Starts, [this] { Starts_Click(); });
     el.on_click(el.Menu_OK, [this] { Menu_OK_Click(); });
     el.on_click(el.Quits, [this] { Quits_Click(); });
+    el.on_click(el.Roulet_OK, [this] { Roulet_OK_Click(); });
+    el.on_click(el.Item_YES, [this] { Item_YES_Click(); });
+    el.on_click(el.Item_NO, [this] { Item_NO_Click(); });
+    el.on_click(el.Check1, [this] { Check1_Click(); });
+    el.Timer1.on_tick([this] { Timer1_Timer(); });
 }
 
 void Main(Host& host, MediaCommands& mci, Form1*& form)

@@ -34,6 +34,18 @@ public:
     void End_Show();
     void Quits_Click();
 
+    // Special days.
+    void Bonus_Day();
+    void Roulet_OK_Click();
+    void Item_Use();
+    void Item_YES_Click();
+    void Item_NO_Click();
+    void Event_Call();
+
+    // The music switch and its watchdog.
+    void Check1_Click();
+    void Timer1_Timer();
+
     // The day's plans.
     void Menu_Deal();
     void Label1_Click(int16_t Index);
@@ -81,6 +93,23 @@ private:
     void ending_sound(const QString& file);
     void show_big_letters(const QString& left, const QString& right, const QColor* colour);
     void last_word(int16_t hands, const QString& remark);
+
+    void paint_strip_row(int row, const QColor& band, const QColor& name);
+    void paint_strip_name(int row, const QColor& name);
+    void spin_roulette(int16_t n);
+    void blink_winner();
+    void show_prize();
+    void show_question(const QString& question);
+    void ask_yes_no();
+    void item_works(int16_t k, const QString& name);
+    void item_fails(int16_t k);
+    void accept_offer(int base);
+    void tanning_scene();
+    void shopping_scene();
+    void wig_scene();
+    void medicine_scene();
+    void hair_grows();
+    void hair_falls(int16_t caller);
 
     int16_t hair_picture() const;
     int16_t hands_picture() const;

@@ -127,6 +127,13 @@ void Form1::close_day()
 {
     st.Day_Count = next_day(st.Day_Count);
     st.Hair_Count -= 100;
+    // A special day counts as a day of its own.
+    if (st.Day_Count % 15 == 0) {
+        st.Stand_Left = False;
+        Event_Call();
+    } else if (st.Day_Count % 5 == 0) {
+        Bonus_Day();
+    }
     st.Roulet_Done = False;
     st.Stand_Left = True;
     if (st.Hand_No > 0)

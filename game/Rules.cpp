@@ -94,3 +94,25 @@ DayCloseLook day_close_look(int16_t motivation, int16_t health)
         apply(4, 4, 0);
     return look;
 }
+
+int16_t roulette_steps(float r)
+{
+    return static_cast<int16_t>(round_even(static_cast<double>(r) * 10.0 + 50.0));
+}
+
+bool item_always_works(int16_t prize, int16_t motivation, int16_t health)
+{
+    if (health > 99 && (prize == 1 || prize == 4))
+        return true;
+    return motivation > 150 && health > 150 && prize == 2;
+}
+
+QString rate_text(int32_t rate)
+{
+    return (rate < 0 ? QString() : QStringLiteral(" ")) + QString::number(rate);
+}
+
+int16_t caller_for(float r)
+{
+    return static_cast<int16_t>(std::trunc(static_cast<double>(r) * 4.0));
+}

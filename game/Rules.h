@@ -46,3 +46,19 @@ struct DayCloseLook {
     bool redraw = false;
 };
 DayCloseLook day_close_look(int16_t motivation, int16_t health);
+
+// The roulette's length from its one draw: n = r x 10 + 50 rounded, 50 to 60;
+// the highlight stops on row n mod 5, and each prize comes up one time in five.
+int16_t roulette_steps(float r);
+inline int16_t roulette_prize(int16_t steps) { return static_cast<int16_t>(steps % 5); }
+
+// Whether a hair product works without its draw: the spray and the ointment
+// always suit a healthy hero, the tonic a keen and healthy one; the growth
+// potion never.
+bool item_always_works(int16_t prize, int16_t motivation, int16_t health);
+
+// The success rate as the prompt shows it: one blank where a sign would go.
+QString rate_text(int32_t rate);
+
+// Who calls: r x 4 cut towards zero, each of the four one time in four.
+int16_t caller_for(float r);

@@ -31,14 +31,28 @@ struct Reckoning {
         m = std::clamp(m, 0, 200);
         h = std::clamp(h, 0, 200);
     }
+    // A bonus day's status update, or an encounter's, shows the count after the day's loss.
+    void special_day_update()
+    {
+        hair = std::max(hair, 0);
+        shown_hair = hair;
+        ended = ended || hair == 0;
+    }
     void day_of(const std::array<int16_t, 3>& plan, bool won)
     {
         for (int16_t a : plan)
             if (!ended)
                 slot(a, won);
-        if (!ended) {
+        if (ended)
+            return;
+        ++day;
+        hair -= 100;
+        if (day % 15 == 0) {
+            special_day_update();  // the caller's offer is declined: nothing else changes
             ++day;
-            hair -= 100;
+        } else if (day % 5 == 0) {
+            special_day_update();  // the roulette stops on スカ
+            ++day;
         }
     }
 };
@@ -49,6 +63,8 @@ struct WholeGame {
     Reckoning r;
     std::array<int16_t, 3> plan{4, 5, 8};
     int days_checked = 0;
+    int spins = 0;
+    int offers_declined = 0;
     bool in_player = false;
 
     explicit WholeGame(bool slots_win) : won_(slots_win)
@@ -71,23 +87,37 @@ struct WholeGame {
         if (in_player)
             return;
         in_player = true;
+        QWidget* next = choose();
+        in_player = false;
+        if (next)
+            g.host.player.click(next);
+    }
+
+    QWidget* choose()
+    {
         Elements& el = g.el();
         ScriptedPlayer& p = g.host.player;
-        if (p.clickable(el.Starts)) {
-            p.click(el.Starts);
-        } else if (p.clickable(el.Quits)) {
-            p.click(el.Quits);
-        } else if (p.clickable(el.Label1[0]) && !el.Menu_OK->isVisible()) {
-            check_read_outs();
-            p.click(el.Label1[0]);
-        } else if (p.clickable(el.Menu_OK)) {
-            ASSERT_EQ(g.st().Plan_Act[0], plan);
-            in_player = false;
-            r.day_of(plan, won_);  // reckoned first: the last day never returns
-            p.click(el.Menu_OK);
-            return;
+        for (QWidget* w : {static_cast<QWidget*>(el.Starts), static_cast<QWidget*>(el.Quits)})
+            if (p.clickable(w))
+                return w;
+        if (p.clickable(el.Roulet_OK)) {
+            ++spins;
+            return el.Roulet_OK;
         }
-        in_player = false;
+        if (p.clickable(el.Item_NO)) {
+            ++offers_declined;
+            return el.Item_NO;
+        }
+        if (p.clickable(el.Label1[0]) && !el.Menu_OK->isVisible()) {
+            check_read_outs();
+            return el.Label1[0];
+        }
+        if (p.clickable(el.Menu_OK)) {
+            EXPECT_EQ(g.st().Plan_Act[0], plan);
+            r.day_of(plan, won_);  // reckoned first: the last day never returns
+            return el.Menu_OK;
+        }
+        return nullptr;
     }
 
     void check_read_outs()
@@ -135,6 +165,7 @@ TEST(WholeGame, WinningEveryDayEndsWithAFullHeadOfHair)
     WholeGame game(true);
     EXPECT_EQ(game.run(), 0);
     EXPECT_GE(game.days_checked, 8);
+    EXPECT_GE(game.spins, 1);
     EXPECT_GT(game.g.st().Hair_Count, 99999);
     EXPECT_EQ(game.g.el().Last_mes[1]->caption(), "サ");
     EXPECT_EQ(game.g.el().Mokuta_mes->caption(), QStringLiteral("モテすぎて困るぜ。"));

@@ -1,6 +1,8 @@
 // A host in virtual time, with exact random draws, recorded message boxes and a scripted player.
 #include "tests/support/TestHost.h"
 
+#include <stdexcept>
+
 #include <QWidget>
 
 #include "platform/GameTimer.h"
@@ -70,6 +72,8 @@ void TestHost::sleep_ms(int32_t ms)
         return;
     clock_ += static_cast<uint32_t>(ms);
     slept_ms += static_cast<uint32_t>(ms);
+    if (clock_ > clock_limit_ms)
+        throw std::runtime_error("the game waited past the end of virtual time");
 }
 
 // Like the real event loop, a yield delivers the timer ticks that have fallen

@@ -94,6 +94,8 @@ public:
     int yields = 0;
     int sleeps = 0;
     uint32_t slept_ms = 0;
+    // A test that waits for ever fails instead: virtual time stops here.
+    uint32_t clock_limit_ms = 6u * 60u * 60u * 1000u;
     std::deque<float> draws;
     // Where draws come from once the given ones are used up, if set.
     std::function<float()> draw_source;

@@ -1,0 +1,124 @@
+// A won hair product: the offer with its success rate, the answer, and what the product does.
+#include "app/Form1.h"
+#include "game/Rules.h"
+
+namespace {
+
+struct ItemResult {
+    const char* text;
+    int16_t face;
+    int16_t hands;  // -1: unchanged
+};
+
+// Indexed by prize 1 to 4.
+constexpr ItemResult works[] = {
+    {"", 0, -1},
+    {"抜毛が減りそう。", 7, -1},
+    {"すごく効き目があるようです", 7, 2},
+    {"すごい効き目です。髪の毛が生えてきました", 12, -1},
+    {"たいした効き目はなさそうです", 6, -1},
+};
+constexpr ItemResult fails[] = {
+    {"", 0, -1},
+    {"効果はありませんでした", 4, -1},
+    {"あらら、お肌に合いません", 2, -1},
+    {"あらら、お肌に合いません", 2, -1},
+    {"効果はありませんでした", 4, -1},
+};
+
+} // namespace
+
+void Form1::Item_YES_Click()
+{
+    st.Yes_No = 1;
+}
+
+void Form1::Item_NO_Click()
+{
+    st.Yes_No = 2;
+}
+
+// Shows the question and waits for yes or no; the answer arrives from a click during the wait.
+void Form1::ask_yes_no()
+{
+    while (!(st.Yes_No > 0)) {
+        host.yield();
+        host.sleep_ms(100);
+    }
+    el.Label6->hide();
+    el.Item_YES->hide();
+    el.Item_NO->hide();
+}
+
+void Form1::show_question(const QString& question)
+{
+    el.Label6->show();
+    el.Item_YES->show();
+    el.Item_NO->show();
+    el.Label6->set_caption(question);
+}
+
+void Form1::Item_Use()
+{
+    const int16_t k = st.Prize_No;
+    const QString name = st.Item_Name[k];
+    st.Yes_No = 0;
+    show_question(name + QStringLiteral("を使用しますか？\r\n成功率") + rate_text(st.Item_Table[k][2]) +
+                  QStringLiteral("%"));
+    Wave_Play(st.App_Dir + "b3.wav");
+    ask_yes_no();
+
+    if (st.Yes_No == 1) {
+        Mes_Show(name + QStringLiteral("を４日間使用します"));
+        Wait_Time(2000);
+        const bool drawn = try_succeeds(st.Item_Table[k][2], host.random(), st.Success_Mul);
+        if (drawn || item_always_works(k, st.Motivation, st.Health))
+            item_works(k, name);
+        else
+            item_fails(k);
+    } else {
+        Mes_Show(name + QStringLiteral("は使いません"));
+        el.Mokuta_mes->set_caption(st.Mes_Text[5]);
+        st.Face_No = 10;
+        Hero_Draw();
+    }
+    Wait_Time(3000);
+    Status_Update();
+    el.Maru->hide();
+    el.Batsu->hide();
+}
+
+void Form1::item_works(int16_t k, const QString& name)
+{
+    el.Maru->show();
+    Wave_Play(st.App_Dir + "b2.wav");
+    Mes_Show(QString::fromUtf8(works[k].text));
+    st.Face_No = works[k].face;
+    if (works[k].hands >= 0)
+        st.Hand_No = works[k].hands;
+    el.Mokuta_mes->set_caption(st.Mes_Text[k + 20]);
+    Hero_Draw();
+    Wait_Time(2000);
+    st.Item_Now = k;
+    el.Text1[3]->show();
+    el.Text2[3]->show();
+    el.Text1[3]->setText(name);
+    el.Text2[3]->setText(QString());
+}
+
+void Form1::item_fails(int16_t k)
+{
+    el.Batsu->show();
+    Wave_Play(st.App_Dir + "b1.wav");
+    el.Text1[3]->hide();
+    el.Text2[3]->hide();
+    Mes_Show(QString::fromUtf8(fails[k].text));
+    st.Face_No = fails[k].face;
+    Wait_Time(2000);
+    el.Mokuta_mes->set_caption(st.Mes_Text[k + 10]);
+    Hero_Draw();
+    Wait_Time(1000);
+    const int32_t loss = st.Item_Table[k][1];
+    Mes_Show(QStringLiteral("髪の毛が") + thousands(loss) + QStringLiteral("本減ります"));
+    st.Hair_Count -= loss;
+}
