@@ -77,8 +77,8 @@ struct WholeGame {
             }
             return slots_win ? 0.99f : 0.0f;
         };
-        g.host.on_yield = [this] { play(); };
         g.load();
+        g.host.on_yield = [this] { play(); };
     }
 
     // What a quick player does whenever the window lets them.
