@@ -25,6 +25,13 @@ int main(int argc, char* argv[])
         looks.push_back({h == 0 ? "bald" : h == 6 ? "wig" : "hair", 0, h, 0, 0, false, false});
     for (int16_t h : {1, 2, 3})
         looks.push_back({"tanned", h == 2 ? int16_t(12) : int16_t(0), h, 0, 1, true, h == 3});
+    static const char* hands_names[] = {"", "hands 1", "hands 2", "hands 3", "hands 4"};
+    for (int16_t k = 1; k <= 4; ++k)
+        for (bool tanned : {false, true})
+            for (bool left : {false, true})
+                if (!(k == 3 && (left || tanned)))
+                    looks.push_back({hands_names[k], 0, static_cast<int16_t>(tanned ? 2 : 2), k,
+                                     static_cast<int16_t>(tanned ? 1 : 0), tanned, left});
 
     const int cols = 6, cell_w = 305, cell_h = 275;
     const int rows = static_cast<int>((looks.size() + cols - 1) / cols);
