@@ -171,3 +171,104 @@ TEST(WholeGame, WinningEveryDayEndsWithAFullHeadOfHair)
     EXPECT_EQ(game.g.el().Mokuta_mes->caption(), QStringLiteral("モテすぎて困るぜ。"));
     EXPECT_TRUE(game.r.ended);
 }
+
+namespace {
+
+// A long game that meets every caller and several bonus days: the draws are chosen by what
+// the window is doing, the player says yes to every caller and no to every hair product.
+struct LongGame {
+    LoadedGame g{false};
+    std::vector<int16_t> callers_planned{2, 0, 3, 1};
+    std::vector<int16_t> callers_met;
+    std::vector<int16_t> prizes_won;
+    std::vector<int16_t> ordinary_days;
+    std::size_t next_caller = 0;
+    int next_prize = 0;
+    bool in_player = false;
+
+    LongGame()
+    {
+        g.host.draw_source = [this]() -> float {
+            Elements& el = g.el();
+            const QString line = el.Help_mes->text();
+            if (el.Label1[0]->caption().isEmpty())
+                return 0.0f;  // every plan: ごはん, バイト, ねる
+            if (el.Picture3->isVisible() && el.Picture6->isVisible())
+                return callers_planned[next_caller++ % callers_planned.size()] / 4.0f + 0.1f;
+            if (line.endsWith(QStringLiteral("ゲットしてください")))
+                return 0.1f * (next_prize++ % 4 + 1) + 0.01f;
+            return g.st().Day_Count > 75 ? 0.0f : 0.99f;
+        };
+        g.load();
+        g.host.on_yield = [this] { play(); };
+    }
+
+    void play()
+    {
+        if (in_player)
+            return;
+        in_player = true;
+        QWidget* next = choose();
+        in_player = false;
+        if (next)
+            g.host.player.click(next);
+    }
+
+    QWidget* choose()
+    {
+        Elements& el = g.el();
+        ScriptedPlayer& p = g.host.player;
+        if (p.clickable(el.Starts))
+            return el.Starts;
+        if (p.clickable(el.Quits))
+            return el.Quits;
+        if (p.clickable(el.Roulet_OK))
+            return el.Roulet_OK;
+        if (p.clickable(el.Item_YES)) {
+            const bool caller = el.Label6->caption() == QStringLiteral("この話にのりますか？");
+            if (g.st().Yes_No != 0)
+                return nullptr;  // answered already; the question is still being typed
+            if (caller)
+                callers_met.push_back(g.st().Caller_No);
+            else
+                prizes_won.push_back(g.st().Prize_No);
+            return caller ? el.Item_YES : el.Item_NO;
+        }
+        if (p.clickable(el.Label1[0]) && !el.Menu_OK->isVisible()) {
+            check_read_outs();
+            ordinary_days.push_back(g.st().Day_Count);
+            return el.Label1[0];
+        }
+        if (p.clickable(el.Menu_OK))
+            return el.Menu_OK;
+        return nullptr;
+    }
+
+    void check_read_outs()
+    {
+        const GameState& st = g.st();
+        EXPECT_EQ(g.el().Text4->text(), QString::number(st.Motivation)) << "day " << st.Day_Count;
+        EXPECT_EQ(g.el().Text5->text(), QString::number(st.Health)) << "day " << st.Day_Count;
+        EXPECT_GE(st.Motivation, 0);
+        EXPECT_LE(st.Health, 200);
+        EXPECT_TRUE(g.el().Menu_OK->isEnabled());
+        EXPECT_FALSE(g.el().Picture6->isVisible());
+    }
+};
+
+} // namespace
+
+TEST(WholeGame, ThroughEveryCallerAndManyBonusDaysToTheEnd)
+{
+    LongGame game;
+    EXPECT_EQ(status_when_ended([&] { game.g.host.idle_for(3u * 60u * 60u * 1000u); }), 0);
+    ASSERT_GE(game.callers_met.size(), 4u);
+    EXPECT_EQ(std::vector<int16_t>(game.callers_met.begin(), game.callers_met.begin() + 4),
+              (std::vector<int16_t>{2, 0, 3, 1}));
+    EXPECT_GE(game.prizes_won.size(), 10u);
+    for (int16_t day : game.ordinary_days)
+        EXPECT_NE(day % 5, 0) << "day " << day << " should have been a special day";
+    EXPECT_EQ(game.ordinary_days.front(), 1);
+    EXPECT_EQ(game.g.st().Hair_Count, 0);
+    EXPECT_EQ(game.g.el().Last_mes[0]->caption(), "ハ");
+}

@@ -1,0 +1,93 @@
+// The music switch and the watchdog timer, against the commands they send.
+#include <gtest/gtest.h>
+
+#include "tests/support/Game.h"
+
+using Commands = std::vector<std::string>;
+
+namespace {
+
+struct Music : ::testing::Test {
+    LoadedGame g;
+    Elements& el = g.el();
+    void SetUp() override
+    {
+        g.past_title();
+        ASSERT_EQ(g.form->Midi_Play("mokuta.mid"), 0);
+    }
+};
+
+} // namespace
+
+TEST_F(Music, SwitchingOffAndOnLeavesOneSequencePlayingFromItsStart)
+{
+    const std::size_t before = g.sound.sent.size();
+    ASSERT_TRUE(g.host.player.click(el.Check1).on_target());
+    EXPECT_FALSE(el.Check1->isChecked());
+    EXPECT_EQ(g.sound.since(before), (Commands{"stop midifile ", "close midifile"}));
+    EXPECT_FALSE(el.Timer1.enabled());
+    EXPECT_EQ(g.form->Midi_Status(), "");
+
+    const std::size_t off = g.sound.sent.size();
+    g.host.player.click(el.Check1);
+    EXPECT_TRUE(el.Check1->isChecked());
+    EXPECT_EQ(g.sound.since(off), (Commands{"stop midifile ", "close midifile",
+                                            "open \"mokuta.mid\" type sequencer alias midifile",
+                                            "play midifile from 0", "status midifile mode"}));
+    EXPECT_TRUE(el.Timer1.enabled());
+    EXPECT_EQ(g.form->Midi_Status(), "PLAYING");
+}
+
+TEST_F(Music, TheWatchdogRestartsAStoppedTuneWithinTwoSeconds)
+{
+    g.sound.send("stop midifile");
+    const std::size_t before = g.sound.sent.size();
+    g.host.idle_for(2000);
+    Commands sent = g.sound.since(before);
+    ASSERT_GE(sent.size(), 3u);
+    EXPECT_EQ(sent[0], "status midifile mode");
+    EXPECT_EQ(sent[1], "stop midifile ");
+    EXPECT_EQ(sent[2], "play midifile from 0");
+    EXPECT_EQ(g.form->Midi_Status(), "PLAYING");
+    EXPECT_TRUE(el.Timer1.enabled());
+}
+
+TEST_F(Music, TheWatchdogLeavesAnyOtherModeAlone)
+{
+    g.sound.mode_override = "paused";
+    const std::size_t before = g.sound.sent.size();
+    g.host.idle_for(6000);
+    for (const std::string& c : g.sound.since(before))
+        EXPECT_EQ(c, "status midifile mode");
+    EXPECT_EQ(g.sound.since(before).size(), 3u);
+}
+
+TEST_F(Music, AfterAFailedRestartTheMusicStaysOffUntilSwitchedOffAndOn)
+{
+    g.sound.send("stop midifile");
+    g.sound.failing["play midifile"] = media_error::no_audio_device;
+    g.host.idle_for(2000);
+    EXPECT_EQ(g.host.boxes, QStringList{QStringLiteral("MCI(midi_loop) error.")});
+    EXPECT_FALSE(el.Timer1.enabled());
+    const std::size_t quiet = g.sound.sent.size();
+    g.host.idle_for(10000);
+    EXPECT_EQ(g.sound.sent.size(), quiet) << "nothing tries the music again by itself";
+
+    g.sound.failing.clear();
+    g.host.player.click(el.Check1);
+    g.host.player.click(el.Check1);
+    EXPECT_TRUE(el.Timer1.enabled());
+    EXPECT_EQ(g.form->Midi_Status(), "PLAYING");
+}
+
+TEST_F(Music, TheSwitchWorksInTheMiddleOfADay)
+{
+    g.form->Panel_Mode(0);
+    g.st().Day_Count = 1;
+    g.form->Label1_Click(0);
+    g.host.player.at(g.host.clock_ms() + 1000, [&] { g.host.player.click(el.Check1); });
+    g.host.player.click(el.Menu_OK);
+    EXPECT_FALSE(el.Check1->isChecked());
+    EXPECT_EQ(g.form->Midi_Status(), "");
+    EXPECT_EQ(g.st().Day_Count, 2);
+}
