@@ -10,6 +10,7 @@ packages=(
     fonts-ipafont-gothic
     googletest libgtest-dev libbenchmark-dev
     xvfb openbox xdotool imagemagick x11-utils
+    python3-pil librsvg2-bin fonts-kouzan-mouhitsu
 )
 
 missing=()
