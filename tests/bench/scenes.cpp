@@ -1,0 +1,112 @@
+// Pictures of the special days as the player sees them, taken from the game's own window.
+#include <functional>
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+
+#include "tests/support/Game.h"
+
+namespace {
+
+QString out_dir;
+
+void save(LoadedGame& g, const QString& name)
+{
+    g.el().Form1->grab().save(out_dir + "/" + name + ".png");
+}
+
+// Saves a picture the first time `when` holds at a yield.
+struct Shot {
+    std::function<bool()> when;
+    QString name;
+    bool taken = false;
+};
+
+void watch(LoadedGame& g, std::vector<Shot>& shots, std::function<void()> player)
+{
+    g.host.on_yield = [&g, &shots, player] {
+        for (Shot& s : shots)
+            if (!s.taken && s.when()) {
+                s.taken = true;
+                save(g, s.name);
+            }
+        player();
+    };
+}
+
+void bonus_day(int prize, bool yes, bool works)
+{
+    LoadedGame g;
+    g.past_title();
+    g.form->Panel_Mode(0);
+    g.st().Day_Count = 5;
+    g.st().Stand_Left = True;
+    Elements& el = g.el();
+    int frames = 0;
+    const QString p = QString::number(prize);
+    std::vector<Shot> shots = {
+        {[&] { return el.Mokuta_mes->caption() == QStringLiteral("お。"); }, "bonus_announced"},
+        {[&] { return !el.Roulet_OK->isEnabled() && ++frames == 30; }, "roulette_mid_spin_" + p},
+        {[&] { return el.Help_mes->text().contains(QStringLiteral("ゲット")) &&
+                      el.Mokuta_mes->caption() != QStringLiteral("お。"); }, "prize_" + p},
+        {[&] { return el.Item_YES->isVisible(); }, "prize_prompt_" + p},
+        {[&] { return el.Maru->isVisible(); }, "prize_works_" + p},
+        {[&] { return el.Batsu->isVisible(); }, "prize_fails_" + p},
+    };
+    watch(g, shots, [&] {
+        if (g.host.player.clickable(el.Roulet_OK))
+            g.host.player.click(el.Roulet_OK);
+        else if (g.st().Yes_No == 0 && g.host.player.clickable(el.Item_YES))
+            g.host.player.click(yes ? el.Item_YES : el.Item_NO);
+    });
+    g.host.give_draws({prize == 0 ? 0.0f : 0.1f * prize + 0.01f, works ? 0.99f : 0.0f});
+    g.st().Health = works ? 100 : 80;
+    g.form->Bonus_Day();
+}
+
+void encounter(int caller, bool yes)
+{
+    LoadedGame g;
+    g.past_title();
+    g.st().Day_Count = 15;
+    Elements& el = g.el();
+    const QString c = QString::number(caller) + (yes ? "_yes" : "_no");
+    std::vector<Shot> shots = {
+        {[&] { return el.Item_YES->isVisible(); }, "caller_" + c + "_offer"},
+        {[&] { return el.Help_mes->text().contains(QStringLiteral("しました。")) ||
+                      el.Help_mes->text().contains(QStringLiteral("荷物持ち")) ||
+                      el.Help_mes->text().contains(QStringLiteral("エキス")) ||
+                      el.Help_mes->text().contains(QStringLiteral("ロングヘア")); },
+         "caller_" + c + "_scene"},
+        {[&] { return el.Help_mes->text().contains(QStringLiteral("20,000")); }, "caller_" + c + "_end"},
+        {[&] { return el.Mokuta_mes->caption() == g.st().Mes_Text[31 + 4 * caller + 3]; },
+         "caller_" + c + "_declined"},
+    };
+    watch(g, shots, [&] {
+        if (g.st().Yes_No == 0 && g.host.player.clickable(el.Item_YES))
+            g.host.player.click(yes ? el.Item_YES : el.Item_NO);
+    });
+    g.host.give_draws({caller / 4.0f + 0.1f});
+    g.form->Event_Call();
+    save(g, "caller_" + c + "_after");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    register_typefaces();
+    out_dir = argc > 1 ? argv[1] : "/tmp/scenes";
+    QDir().mkpath(out_dir);
+    bonus_day(0, false, false);
+    for (int prize = 1; prize <= 4; ++prize)
+        bonus_day(prize, true, prize % 2 == 0);
+    for (int caller = 0; caller <= 3; ++caller)
+        for (bool yes : {true, false})
+            encounter(caller, yes);
+    return 0;
+}
