@@ -5,7 +5,7 @@ cd "$(dirname "$0")"
 
 packages=(
     cmake ninja-build g++ pkg-config python3
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libx11-dev
     libsdl2-mixer-dev timgm6mb-soundfont
     fonts-ipafont-gothic
     googletest libgtest-dev libbenchmark-dev

@@ -5,18 +5,10 @@
 #include <QApplication>
 
 #include "app/Form1.h"
-#include "platform/RealHost.h"
+#include "tests/bench/MeasuringHost.h"
 #include "sound/SdlMediaCommands.h"
 
 namespace {
-
-// The real host, but with the sound files of the source tree and draws that
-// always win, so that no mood remark lengthens the day.
-class MeasuringHost : public RealHost {
-public:
-    QString program_dir() override { return QStringLiteral(MOKUTA_SOURCE_DIR "/assets/sounds"); }
-    float random() override { return 0.99f; }
-};
 
 double seconds_since(std::chrono::steady_clock::time_point start)
 {
@@ -30,7 +22,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     register_typefaces();
-    MeasuringHost host;
+    MeasuringHost host;  // draws that always win: no mood remark lengthens the day
     SdlMediaCommands sound(host);
     Form1 form(host, sound);
     form.Form_Load();

@@ -47,7 +47,8 @@ void bonus_day(int prize, bool yes, bool works)
     const QString p = QString::number(prize);
     std::vector<Shot> shots = {
         {[&] { return el.Mokuta_mes->caption() == QStringLiteral("お。"); }, "bonus_announced"},
-        {[&] { return !el.Roulet_OK->isEnabled() && ++frames == 30; }, "roulette_mid_spin_" + p},
+        {[&] { return !el.Roulet_OK->isEnabled() && el.Picture1->shown_image().pixel(2, 50) == 0xFFFFFF00u &&
+                      ++frames == 1; }, "roulette_mid_spin_" + p},
         {[&] { return el.Help_mes->text().contains(QStringLiteral("ゲット")) &&
                       el.Mokuta_mes->caption() != QStringLiteral("お。"); }, "prize_" + p},
         {[&] { return el.Item_YES->isVisible(); }, "prize_prompt_" + p},
@@ -92,6 +93,27 @@ void encounter(int caller, bool yes)
     save(g, "caller_" + c + "_after");
 }
 
+void ending(int32_t hair)
+{
+    LoadedGame g;
+    g.past_title();
+    g.form->Panel_Mode(0);
+    g.st().Day_Count = 12;
+    g.st().Stand_Left = True;
+    g.st().Hair_Count = hair;
+    Elements& el = g.el();
+    const QString name = hair == 0 ? "bald" : "full_hair";
+    std::vector<Shot> shots = {
+        {[&] { return g.host.player.clickable(el.Quits); }, "ending_" + name},
+        {[&] { return el.Quits->isVisible() && !el.Quits->isEnabled(); }, "ending_" + name + "_last_word"},
+    };
+    watch(g, shots, [&] {
+        if (g.host.player.clickable(el.Quits))
+            g.host.player.click(el.Quits);
+    });
+    status_when_ended([&] { g.form->Status_Update(); });
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -105,6 +127,8 @@ int main(int argc, char* argv[])
     bonus_day(0, false, false);
     for (int prize = 1; prize <= 4; ++prize)
         bonus_day(prize, true, prize % 2 == 0);
+    ending(0);
+    ending(100000);
     for (int caller = 0; caller <= 3; ++caller)
         for (bool yes : {true, false})
             encounter(caller, yes);

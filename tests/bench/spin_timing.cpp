@@ -5,21 +5,11 @@
 #include <QApplication>
 
 #include "app/Form1.h"
-#include "platform/RealHost.h"
+#include "tests/bench/MeasuringHost.h"
 #include "sound/SdlMediaCommands.h"
 
-namespace {
-
-// The real host with the source tree's sounds; every draw is `r`, so the spin has n = r x 10 + 50
-// steps and stops on a miss (r = 0 gives 50, r = 0.9999 gives 60), with no question after it.
-class MeasuringHost : public RealHost {
-public:
-    float r = 0.0f;
-    QString program_dir() override { return QStringLiteral(MOKUTA_SOURCE_DIR "/assets/sounds"); }
-    float random() override { return r; }
-};
-
-} // namespace
+// Every draw is r, so the spin has n = r x 10 + 50 steps and stops on a miss (r = 0 gives 50,
+// r = 0.9999 gives 60), with no question after it.
 
 int main(int argc, char* argv[])
 {

@@ -9,6 +9,32 @@
 
 namespace {
 
+// A quick player: whenever the window lets events run, it clicks what it has chosen.
+// It never chooses again while its own click is still running.
+struct QuickPlayer {
+    LoadedGame g{false};
+    bool in_player = false;
+
+    virtual ~QuickPlayer() = default;
+    virtual QWidget* choose() = 0;
+
+    void start()
+    {
+        g.load();
+        g.host.on_yield = [this] { play(); };
+    }
+    void play()
+    {
+        if (in_player)
+            return;
+        in_player = true;
+        QWidget* next = choose();
+        in_player = false;
+        if (next)
+            g.host.player.click(next);
+    }
+};
+
 // The hero's numbers as this test works them out, from the rules as a player reads them.
 struct Reckoning {
     int32_t hair = 30000;
@@ -58,14 +84,12 @@ struct Reckoning {
 };
 
 // Deals always bring おでかけ, バイト, よあそび; every slot wins or every slot loses.
-struct WholeGame {
-    LoadedGame g{false};
+struct WholeGame : QuickPlayer {
     Reckoning r;
     std::array<int16_t, 3> plan{4, 5, 8};
     int days_checked = 0;
     int spins = 0;
     int offers_declined = 0;
-    bool in_player = false;
 
     explicit WholeGame(bool slots_win) : won_(slots_win)
     {
@@ -77,23 +101,10 @@ struct WholeGame {
             }
             return slots_win ? 0.99f : 0.0f;
         };
-        g.load();
-        g.host.on_yield = [this] { play(); };
+        start();
     }
 
-    // What a quick player does whenever the window lets them.
-    void play()
-    {
-        if (in_player)
-            return;
-        in_player = true;
-        QWidget* next = choose();
-        in_player = false;
-        if (next)
-            g.host.player.click(next);
-    }
-
-    QWidget* choose()
+    QWidget* choose() override
     {
         Elements& el = g.el();
         ScriptedPlayer& p = g.host.player;
@@ -176,15 +187,13 @@ namespace {
 
 // A long game that meets every caller and several bonus days: the draws are chosen by what
 // the window is doing, the player says yes to every caller and no to every hair product.
-struct LongGame {
-    LoadedGame g{false};
+struct LongGame : QuickPlayer {
     std::vector<int16_t> callers_planned{2, 0, 3, 1};
     std::vector<int16_t> callers_met;
     std::vector<int16_t> prizes_won;
     std::vector<int16_t> ordinary_days;
     std::size_t next_caller = 0;
     int next_prize = 0;
-    bool in_player = false;
 
     LongGame()
     {
@@ -199,22 +208,10 @@ struct LongGame {
                 return 0.1f * (next_prize++ % 4 + 1) + 0.01f;
             return g.st().Day_Count > 75 ? 0.0f : 0.99f;
         };
-        g.load();
-        g.host.on_yield = [this] { play(); };
+        start();
     }
 
-    void play()
-    {
-        if (in_player)
-            return;
-        in_player = true;
-        QWidget* next = choose();
-        in_player = false;
-        if (next)
-            g.host.player.click(next);
-    }
-
-    QWidget* choose()
+    QWidget* choose() override
     {
         Elements& el = g.el();
         ScriptedPlayer& p = g.host.player;

@@ -1,6 +1,4 @@
 // The built-in pictures: sizes, the black key of the sprites, the opaque backgrounds.
-#include <queue>
-
 #include <QIcon>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -8,56 +6,15 @@
 #include "render/Colours.h"
 #include "render/Pictures.h"
 #include "tests/support/Game.h"
+#include "tests/support/ImageChecks.h"
 
 namespace {
 
-constexpr QRgb key = 0xFF000000;
+constexpr QRgb key = key_black;
 
-// Every pure black pixel must be reachable from the edge through black pixels.
 int enclosed_black_pixels(const QImage& sprite)
 {
-    const int w = sprite.width(), h = sprite.height();
-    std::vector<char> seen(static_cast<std::size_t>(w * h), 0);
-    std::queue<QPoint> todo;
-    auto visit = [&](int x, int y) {
-        if (x < 0 || y < 0 || x >= w || y >= h)
-            return;
-        std::size_t i = static_cast<std::size_t>(y * w + x);
-        if (seen[i] || sprite.pixel(x, y) != key)
-            return;
-        seen[i] = 1;
-        todo.push({x, y});
-    };
-    for (int x = 0; x < w; ++x) {
-        visit(x, 0);
-        visit(x, h - 1);
-    }
-    for (int y = 0; y < h; ++y) {
-        visit(0, y);
-        visit(w - 1, y);
-    }
-    while (!todo.empty()) {
-        QPoint p = todo.front();
-        todo.pop();
-        visit(p.x() + 1, p.y());
-        visit(p.x() - 1, p.y());
-        visit(p.x(), p.y() + 1);
-        visit(p.x(), p.y() - 1);
-    }
-    int enclosed = 0;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            enclosed += sprite.pixel(x, y) == key && !seen[static_cast<std::size_t>(y * w + x)];
-    return enclosed;
-}
-
-int count(const QImage& image, QRgb colour)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixel(x, y) == colour;
-    return n;
+    return enclosed(sprite, key);
 }
 
 std::vector<PictureBox*> hero_sprites(Elements& el)
