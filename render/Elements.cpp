@@ -30,9 +30,9 @@ int pixel_size(double points)
     return static_cast<int>(std::nearbyint(points * 4.0 / 3.0));
 }
 
-QFont font_for(const FontSpec& spec)
+QFont font_for(const FontSpec& wanted)
 {
-    const FontSpec& s = spec.face == Typeface::WindowFont ? window_font : spec;
+    const FontSpec& s = wanted.face == Typeface::WindowFont ? window_font : wanted;
     QFont font(s.face == Typeface::Gothic ? gothic : p_gothic);
     font.setStyleHint(s.face == Typeface::Gothic ? QFont::TypeWriter : QFont::SansSerif);
     font.setPixelSize(pixel_size(s.points));

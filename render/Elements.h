@@ -96,5 +96,5 @@ private:
 
 // Registers the Japanese Gothic faces that stand in for the game's typefaces.
 void register_typefaces();
-QFont font_for(const FontSpec& spec);
+QFont font_for(const FontSpec& wanted);
 int pixel_size(double points);
