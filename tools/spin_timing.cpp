@@ -5,7 +5,7 @@
 #include <QApplication>
 
 #include "app/Form1.h"
-#include "tests/bench/MeasuringHost.h"
+#include "tools/MeasuringHost.h"
 #include "sound/SdlMediaCommands.h"
 
 // Every draw is r, so the spin has n = r x 10 + 50 steps and stops on a miss (r = 0 gives 50,

@@ -5,7 +5,7 @@
 #include <QApplication>
 
 #include "app/Form1.h"
-#include "tests/bench/MeasuringHost.h"
+#include "tools/MeasuringHost.h"
 #include "sound/SdlMediaCommands.h"
 
 namespace {

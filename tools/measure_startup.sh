@@ -4,8 +4,8 @@
 set -u
 runs=$1; shift
 here=$(cd "$(dirname "$0")" && pwd)
-probe=${FIRST_MAP:-$here/../../build/tests/bench/first_map}
-source "$here/../blackbox/lib.sh"
+probe=${FIRST_MAP:-$here/../build/tools/first_map}
+source "$here/../tests/blackbox/lib.sh"
 start_display
 for bin in "$@"; do
     cd "$(dirname "$bin")"
