@@ -86,3 +86,14 @@ shot() {
     mkdir -p "$MOKUTA_SHOTS"
     import -window root -crop "515x305+$ox+$oy" +repage "$MOKUTA_SHOTS/$1.png"
 }
+
+# Waits up to `seconds` for a pixel of the window's inside to take a colour; true if it did.
+wait_pixel() {
+    local x=$1 y=$2 colour=$3 seconds=${4:-10}
+    local tries=$((seconds * 5))
+    for _ in $(seq "$tries"); do
+        [ "$(pixel "$x" "$y")" = "$colour" ] && return 0
+        sleep 0.2
+    done
+    return 1
+}

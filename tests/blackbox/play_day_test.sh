@@ -11,28 +11,27 @@ pids+=($pid)
 win=$(wait_window "もくた君 1.20")
 [ -n "$win" ] || fail "the window did not appear"
 read -r ox oy < <(client_origin "$win")
-sleep 0.5
+wait_pixel 20 20 "239,255,255" || fail "the title picture is not showing: $(pixel 20 20)"
 shot title
-[ "$(pixel 20 20)" = "239,255,255" ] || fail "the title picture is not showing: $(pixel 20 20)"
 
 click_at 268 284
 sleep 1
 shot greeting
-sleep 3.5
+# The greeting lasts 2 s, then the music starts and the instruction is typed.
+wait_pixel 20 280 "255,255,255" || fail "the title did not give way to the game: $(pixel 20 280)"
+wait_pixel 300 12 "0,0,255" || fail "the instruction line is not showing: $(pixel 300 12)"
+sleep 1
 shot day1
-[ "$(pixel 20 280)" = "255,255,255" ] || fail "the title did not give way to the game: $(pixel 20 280)"
-[ "$(pixel 300 12)" = "0,0,255" ] || fail "the instruction line is not showing: $(pixel 300 12)"
 
 click_at 30 52
-sleep 0.3
-[ "$(pixel 63 86)" = "255,255,192" ] || fail "the picked plan is not light yellow: $(pixel 63 86)"
+wait_pixel 63 86 "255,255,192" 3 || fail "the picked plan is not light yellow: $(pixel 63 86)"
 click_at 152 108
-sleep 2
+wait_pixel 63 86 "255,192,192" 3 || fail "the plan being played is not pink: $(pixel 63 86)"
+sleep 1.5
 shot resolving
-[ "$(pixel 63 86)" = "255,192,192" ] || fail "the plan being played is not pink: $(pixel 63 86)"
-sleep 4
+# A plain day lasts about 4.5 s; then the plans are dealt anew, white again.
+wait_pixel 63 86 "255,255,255" 15 || fail "no new plans were dealt: $(pixel 63 86)"
 shot next_day
-[ "$(pixel 63 86)" = "255,255,255" ] || fail "no new plans were dealt: $(pixel 63 86)"
 kill -0 "$pid" 2>/dev/null || fail "the game ended: $(cat "$scratch/stderr")"
 
 xdotool windowactivate --sync "$win" key --clearmodifiers alt+F4
