@@ -40,6 +40,7 @@ void Form1::Bonus_Day()
 {
     st.Doll_No = -1;
     el.Picture2->clear();
+    el.Picture2->refresh();
     Panel_Mode(1);
     st.Tan_Look = False;
     st.Item_Now = 0;

@@ -221,6 +221,25 @@ TEST_F(Special, EachPrizeShowsItsBottleAndIsOffered)
     EXPECT_EQ(el.Picture2->image().pixel(20, 70), white);
 }
 
+TEST_F(Special, TheNextBonusDayClearsThePrizeWindow)
+{
+    g.form->Panel_Mode(1);
+    el.Roulet_OK->setEnabled(true);
+    g.host.give_draws({0.11f});
+    answer(false);
+    g.host.player.click(el.Roulet_OK);
+    ASSERT_EQ(st.Prize_No, 1);
+    ASSERT_NE(el.Picture2->shown_image().pixel(25, 30), qRgb(255, 255, 255));
+
+    QRgb at_announcement = 0;
+    g.host.player.when([&] { return el.Help_mes->text().contains(QStringLiteral("ボーナス")); },
+                       [&] { at_announcement = el.Picture2->shown_image().pixel(25, 30); });
+    g.host.give_draws({0.0f});
+    spin_when_ready();
+    g.form->Bonus_Day();
+    EXPECT_EQ(at_announcement, qRgb(255, 255, 255));
+}
+
 TEST_F(Special, TheSprayAndTheOintmentAlwaysSuitAHealthyHero)
 {
     for (int16_t prize : {1, 4}) {
