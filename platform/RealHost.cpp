@@ -74,8 +74,8 @@ QString RealHost::lock_path()
 
 bool RealHost::claim_single_instance()
 {
-    // A lock whose owner has died is stale and is taken over, so a crash
-    // never keeps the game from starting again.
+    // Only a lock whose owner has died is taken over (none goes stale by
+    // age), so a crash never keeps the game from starting again.
     instance_lock_ = std::make_unique<QLockFile>(lock_path());
     instance_lock_->setStaleLockTime(0);
     return instance_lock_->tryLock(0);
