@@ -1,4 +1,6 @@
 // The read-outs after every change of the hero's numbers, and the two endings.
+#include <algorithm>
+
 #include "app/Form1.h"
 #include "game/Rules.h"
 #include "render/Colours.h"
