@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
 #include "sound/SdlMediaCommands.h"
 #include "tests/sound/midi_files.h"
 #include "tests/support/TestHost.h"
@@ -37,6 +39,20 @@ struct Player : ::testing::Test {
 };
 
 } // namespace
+
+TEST(AudioDevice, OpensOnFirstUseNotAtStartUp)
+{
+    TestHost host;
+    SdlMediaCommands mci(host);
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    mci.send("status midifile mode");
+    mci.send("close waveaudio");
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "questions and closes need no sound device";
+    ASSERT_EQ(mci.send("open \"" + sounds + "b2.wav\" type waveaudio alias waveaudio"), 0u);
+    EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    mci.release();
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "released before the process ends";
+}
 
 TEST_F(Player, ADeviceThatIsNotOpenAnswersNothing)
 {
