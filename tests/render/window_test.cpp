@@ -270,3 +270,18 @@ TEST(Looks, ElementsPaintInTheirColours)
     EXPECT_EQ(at(el.Picture3, 5, 170), QColor(255, 255, 255));
     EXPECT_EQ(at(el.Form1, 300, 30), QColor(255, 255, 255));
 }
+
+TEST(Window, ResizingTheWindowChangesNothingInside)
+{
+    LoadedGame g;
+    g.past_title();
+    std::vector<QRect> before;
+    for (const ElementEntry& e : g.el().all())
+        before.push_back(e.widget->geometry());
+    g.el().Form1->resize(900, 600);
+    g.el().Form1->resize(300, 200);
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(g.el().all()[i].widget->geometry(), before[i])
+            << Elements::element_name(*g.el().all()[i].row).toStdString();
+    EXPECT_EQ(g.el().Mokuta->image().size(), QSize(303, 255));
+}
