@@ -114,6 +114,27 @@ void ending(int32_t hair)
     status_when_ended([&] { g.form->Status_Update(); });
 }
 
+// A day of the four-day course of a hair product: its row under the three slots.
+void day_with_item()
+{
+    LoadedGame g;
+    g.past_title();
+    g.form->Panel_Mode(0);
+    g.st().Day_Count = 7;
+    g.st().Stand_Left = True;
+    g.st().Item_Now = 2;
+    Elements& el = g.el();
+    el.Text1[3]->show();
+    el.Text2[3]->show();
+    el.Text1[3]->setText(g.st().Item_Name[2]);
+    el.Text2[3]->setText(QString());
+    std::vector<Shot> shots = {{[&] { return !el.Text2[3]->text().isEmpty(); }, "day_with_item"}};
+    watch(g, shots, [] {});
+    g.host.draw_source = [] { return 0.99f; };
+    g.form->Label1_Click(1);
+    g.form->Menu_OK_Click();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -127,6 +148,7 @@ int main(int argc, char* argv[])
     bonus_day(0, false, false);
     for (int prize = 1; prize <= 4; ++prize)
         bonus_day(prize, true, prize % 2 == 0);
+    day_with_item();
     ending(0);
     ending(100000);
     for (int caller = 0; caller <= 3; ++caller)
