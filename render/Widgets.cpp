@@ -46,7 +46,7 @@ QColor back_colour(const QWidget& w)
     return w.palette().color(QPalette::Active, QPalette::Window);
 }
 
-Label::Label(QWidget* parent, bool transparent) : QLabel(parent), transparent_(transparent)
+Label::Label(QWidget* parent, bool transparent) : QLabel(parent)
 {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setWordWrap(true);

@@ -25,7 +25,6 @@ public:
     Label(QWidget* parent, bool transparent);
     void set_caption(const QString& caption);
     QString caption() const { return caption_; }
-    bool transparent() const { return transparent_; }
     void on_click(std::function<void()> handler) { click_ = std::move(handler); }
 
 protected:
@@ -33,7 +32,6 @@ protected:
 
 private:
     QString caption_;
-    bool transparent_;
     std::function<void()> click_;
 };
 
@@ -80,7 +78,6 @@ public:
     QImage& image() { return image_; }
     const QImage& image() const { return image_; }
     const QImage& shown_image() const { return shown_; }
-    bool has_border() const { return border_; }
     QColor background() const { return background_; }
     void set_background(const QColor& c);
 
