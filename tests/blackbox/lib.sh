@@ -97,3 +97,18 @@ wait_pixel() {
     done
     return 1
 }
+
+# Closes the window as a player would, with the window manager's Alt+F4, and waits for the
+# program to end (sets `status`). A key can be lost while the window manager is still
+# busy with a new window, so it is pressed again if nothing happens.
+close_window() {
+    local win=$1 pid=$2
+    for _ in 1 2 3; do
+        xdotool windowactivate --sync "$win" key --clearmodifiers alt+F4 2>/dev/null
+        for _ in $(seq 30); do
+            kill -0 "$pid" 2>/dev/null || break 2
+            sleep 0.1
+        done
+    done
+    wait_exit "$pid"
+}

@@ -34,7 +34,6 @@ wait_pixel 63 86 "255,255,255" 15 || fail "no new plans were dealt: $(pixel 63 8
 shot next_day
 kill -0 "$pid" 2>/dev/null || fail "the game ended: $(cat "$scratch/stderr")"
 
-xdotool windowactivate --sync "$win" key --clearmodifiers alt+F4
-wait_exit "$pid"
+close_window "$win" "$pid"
 [ "$status" = "0" ] || fail "closing the window ended with $status"
 echo "PASS: started, played a day, saw the next plans, closed with status 0"

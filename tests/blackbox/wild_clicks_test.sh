@@ -28,9 +28,10 @@ done
 
 shot after_wild_clicks
 if kill -0 "$pid" 2>/dev/null; then
-    xdotool windowactivate --sync "$win" key --clearmodifiers alt+F4
+    close_window "$win" "$pid"
+else
+    wait_exit "$pid"
 fi
-wait_exit "$pid"
 [ "$status" = "0" ] || fail "the game ended with $status: $(cat "$scratch/stderr")"
 grep -q "^mokuta:" "$scratch/stderr" && fail "the game showed a message: $(grep "^mokuta:" "$scratch/stderr")"
 echo "PASS: 250 wild clicks, then a clean close"

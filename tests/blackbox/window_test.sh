@@ -18,7 +18,6 @@ if [ -n "${MOKUTA_SCREENSHOT:-}" ]; then
     import -window root "$MOKUTA_SCREENSHOT"
 fi
 
-xdotool windowactivate --sync "$win" key --clearmodifiers alt+F4
-wait_exit "$pid"
+close_window "$win" "$pid"
 [ "$status" = "0" ] || fail "closing the window ended with $status"
 echo "PASS: window 515x305 with its caption; closed with status 0"
