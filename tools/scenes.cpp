@@ -38,10 +38,7 @@ void watch(LoadedGame& g, std::vector<Shot>& shots, std::function<void()> player
 void bonus_day(int prize, bool yes, bool works)
 {
     LoadedGame g;
-    g.past_title();
-    g.form->Panel_Mode(0);
-    g.st().Day_Count = 5;
-    g.st().Stand_Left = True;
+    g.on_day(5);
     Elements& el = g.el();
     int frames = 0;
     const QString p = QString::number(prize);
@@ -96,10 +93,7 @@ void encounter(int caller, bool yes)
 void ending(int32_t hair)
 {
     LoadedGame g;
-    g.past_title();
-    g.form->Panel_Mode(0);
-    g.st().Day_Count = 12;
-    g.st().Stand_Left = True;
+    g.on_day(12);
     g.st().Hair_Count = hair;
     Elements& el = g.el();
     const QString name = hair == 0 ? "bald" : "full_hair";
@@ -118,10 +112,7 @@ void ending(int32_t hair)
 void day_with_item()
 {
     LoadedGame g;
-    g.past_title();
-    g.form->Panel_Mode(0);
-    g.st().Day_Count = 7;
-    g.st().Stand_Left = True;
+    g.on_day(7);
     g.st().Item_Now = 2;
     Elements& el = g.el();
     el.Text1[3]->show();

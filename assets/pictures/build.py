@@ -294,17 +294,17 @@ def make_sprite(name, rgba, base):
     return out
 
 
-def make_opaque(rgba):
+def make_opaque(rgba, background=BACKGROUND):
     """Flatten onto the background; the faintest edge pixels become it exactly."""
-    flat = Image.new("RGBA", rgba.size, BACKGROUND + (255,))
+    flat = Image.new("RGBA", rgba.size, background + (255,))
     flat.alpha_composite(rgba)
     flat = flat.convert("RGB")
     px = flat.load()
     w, h = flat.size
     for y in range(h):
         for x in range(w):
-            if max(abs(a - b) for a, b in zip(px[x, y], BACKGROUND)) <= NEAR:
-                px[x, y] = BACKGROUND
+            if max(abs(a - b) for a, b in zip(px[x, y], background)) <= NEAR:
+                px[x, y] = background
     return flat
 
 
@@ -572,17 +572,7 @@ def build_flat(name, source, size, background):
         if proc.returncode != 0 or not proc.stdout.strip():
             raise BuildError("%s needs the font %r: install fonts-kouzan-mouhitsu "
                              "(see README.md)" % (source, family))
-    rgba = render(source, size)
-    flat = Image.new("RGBA", rgba.size, background + (255,))
-    flat.alpha_composite(rgba)
-    flat = flat.convert("RGB")
-    px = flat.load()
-    w, h = flat.size
-    for y in range(h):
-        for x in range(w):
-            if max(abs(a - b) for a, b in zip(px[x, y], background)) <= NEAR:
-                px[x, y] = background
-    return flat
+    return make_opaque(render(source, size), background)
 
 
 def check_flat(name, image, problems):

@@ -124,20 +124,21 @@ def hands_panels(images):
     return rows
 
 
-def sheet(rows):
+def sheet(rows, gap=GAP):
+    """Rows of labelled panels on a grey sheet."""
     font = ImageFont.load_default()
-    width = max(sum(p.size[0] + GAP for _, p in row) for row in rows) + GAP
-    height = sum(max(p.size[1] for _, p in row) + LABEL + GAP for row in rows) + GAP
+    width = max(sum(p.size[0] + gap for _, p in row) for row in rows) + gap
+    height = sum(max(p.size[1] for _, p in row) + LABEL + gap for row in rows) + gap
     out = Image.new("RGB", (width, height), (96, 96, 104))
     draw = ImageDraw.Draw(out)
-    y = GAP
+    y = gap
     for row in rows:
-        x = GAP
+        x = gap
         for label, panel in row:
             out.paste(panel, (x, y))
             draw.text((x + 2, y + panel.size[1] + 1), label, fill=(255, 255, 255), font=font)
-            x += panel.size[0] + GAP
-        y += max(p.size[1] for _, p in row) + LABEL + GAP
+            x += panel.size[0] + gap
+        y += max(p.size[1] for _, p in row) + LABEL + gap
     return out
 
 

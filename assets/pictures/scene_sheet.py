@@ -23,8 +23,9 @@ from PIL import Image, ImageDraw, ImageFont
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import build  # noqa: E402
+import contact_sheet  # noqa: E402
 
-GAP, LABEL = 8, 14
+GAP = 8
 GREETING_FONT = "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf"
 
 
@@ -101,28 +102,11 @@ def rows(images):
     ]
 
 
-def sheet(layout):
-    font = ImageFont.load_default()
-    width = max(sum(p.size[0] + GAP for _, p in row) for row in layout) + GAP
-    height = sum(max(p.size[1] for _, p in row) + LABEL + GAP for row in layout) + GAP
-    out = Image.new("RGB", (width, height), (96, 96, 104))
-    draw = ImageDraw.Draw(out)
-    y = GAP
-    for row in layout:
-        x = GAP
-        for label, panel in row:
-            out.paste(panel, (x, y))
-            draw.text((x + 2, y + panel.size[1] + 1), label, fill=(255, 255, 255), font=font)
-            x += panel.size[0] + GAP
-        y += max(p.size[1] for _, p in row) + LABEL + GAP
-    return out
-
-
 def main(argv):
     out = argv[0] if argv else "/tmp/scene_sheet.png"
     images = load(["pics0", "heads2", "faces0", "faces12",
                    "dolls1", "dolls2", "dolls3", "bottle", "title"])
-    sheet(rows(images)).save(out)
+    contact_sheet.sheet(rows(images), GAP).save(out)
     print("wrote " + out)
     return 0
 

@@ -112,3 +112,17 @@ close_window() {
     done
     wait_exit "$pid"
 }
+
+# Starts the game in its own directory in a display of its own and waits for its window:
+# sets `pid`, `win` and the window inside's screen position `ox`, `oy`.
+start_game() {
+    local game=$1
+    start_display
+    cd "$(dirname "$game")" || fail "no directory for $game"
+    "$game" 2>"$scratch/stderr" &
+    pid=$!
+    pids+=($pid)
+    win=$(wait_window "もくた君 1.20")
+    [ -n "$win" ] || fail "the window did not appear"
+    read -r ox oy < <(client_origin "$win")
+}

@@ -1,16 +1,7 @@
 #!/usr/bin/env bash
 # The real program played by hand: はじめ, a plan, 決定, the day plays out and new plans come; then close.
 source "$(dirname "$0")/lib.sh"
-game=$1
-start_display
-cd "$(dirname "$game")"
-"$game" 2>"$scratch/stderr" &
-pid=$!
-pids+=($pid)
-
-win=$(wait_window "もくた君 1.20")
-[ -n "$win" ] || fail "the window did not appear"
-read -r ox oy < <(client_origin "$win")
+start_game "$1"
 wait_pixel 20 20 "239,255,255" || fail "the title picture is not showing: $(pixel 20 20)"
 shot title
 

@@ -2,15 +2,7 @@
 # The real program under a hail of clicks anywhere in its window, at any moment: it keeps
 # going (or reaches an ending and closes cleanly), and closing it still ends it with status 0.
 source "$(dirname "$0")/lib.sh"
-game=$1
-start_display
-cd "$(dirname "$game")"
-"$game" 2>"$scratch/stderr" &
-pid=$!
-pids+=($pid)
-win=$(wait_window "もくた君 1.20")
-[ -n "$win" ] || fail "the window did not appear"
-read -r ox oy < <(client_origin "$win")
+start_game "$1"
 
 RANDOM=20261209
 click_at 268 284   # はじめ

@@ -1,16 +1,7 @@
 #!/usr/bin/env bash
 # The real program opens its window with its caption and a 515 x 305 inside, and closing it ends it cleanly.
 source "$(dirname "$0")/lib.sh"
-game=$1
-start_display
-
-cd "$(dirname "$game")"
-"$game" 2>"$scratch/stderr" &
-pid=$!
-pids+=($pid)
-
-win=$(wait_window "もくた君 1.20")
-[ -n "$win" ] || fail "the window did not appear"
+start_game "$1"
 size=$(inner_size "$win")
 [ "$size" = "515x305" ] || fail "inner area is $size, not 515x305"
 

@@ -22,10 +22,7 @@ struct Special : ::testing::Test {
     Elements& el = g.el();
     void SetUp() override
     {
-        g.past_title();
-        g.form->Panel_Mode(0);
-        st.Day_Count = 5;
-        st.Stand_Left = True;
+        g.on_day(5);
         el.Text2[3]->setText(QString());
     }
     // Answers the next question with yes or no as soon as it can be clicked.
@@ -399,11 +396,8 @@ TEST_F(Special, TheCalendarBringsBonusDaysAndCallers)
                    Case{19, true, false, 21}, Case{24, true, false, 26}, Case{29, false, true, 31},
                    Case{44, false, true, 46}, Case{5, false, false, 6}, Case{12, false, false, 13}}) {
         LoadedGame fresh;
-        fresh.past_title();
-        fresh.form->Panel_Mode(0);
+        fresh.on_day(c.day_before);
         GameState& s = fresh.st();
-        s.Day_Count = c.day_before;
-        s.Stand_Left = True;
         bool spun = false, called = false;
         fresh.host.on_yield = [&] {
             ScriptedPlayer& p = fresh.host.player;

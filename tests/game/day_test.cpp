@@ -16,10 +16,7 @@ struct Day : ::testing::Test {
 
     void SetUp() override
     {
-        g.past_title();
-        g.form->Panel_Mode(0);
-        st.Day_Count = 1;
-        st.Stand_Left = True;
+        g.on_day(1);
         st.Shuffle_OK = True;
     }
     // Plays plan 0 set to the given actions, with the three slot draws given.

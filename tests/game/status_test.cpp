@@ -78,9 +78,7 @@ struct Status : ::testing::Test {
     Elements& el = g.el();
     void SetUp() override
     {
-        g.past_title();
-        st.Day_Count = 1;
-        st.Stand_Left = True;
+        g.on_day(1);
     }
     QString remark() { return el.Help_mes->text(); }
 };

@@ -29,6 +29,14 @@ struct LoadedGame {
         form->el.Titles->hide();
         form->el.Starts->hide();
     }
+    // The everyday screen of a day under way, as the start of a game leaves it.
+    void on_day(int16_t day)
+    {
+        past_title();
+        form->Panel_Mode(0);
+        form->st.Day_Count = day;
+        form->st.Stand_Left = True;
+    }
     GameState& st() { return form->st; }
     Elements& el() { return form->el; }
 };
