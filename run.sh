@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts the game in its own directory.
+# Sets up and builds the game alone, then starts it in its own directory.
 set -euo pipefail
 cd "$(dirname "$0")"
-./setup.sh
+./setup.sh --game
 cd build
-exec ./mokuta
+exec ./mokuta "$@"

@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
-# Installs what the game and its tests need on Debian 12, then configures and builds it into build/.
+# Installs what the game needs on Debian 12, then configures and builds it into build/.
+#   ./setup.sh          the game, its tests and its measuring tools (what ./test.sh runs)
+#   ./setup.sh --game   the game alone (what ./run.sh plays)
 set -euo pipefail
 cd "$(dirname "$0")"
 
+game_only=false
+[ "${1:-}" = "--game" ] && game_only=true
+
+# To build and play the game.
 packages=(
-    cmake ninja-build g++ pkg-config python3
-    qt6-base-dev libgl-dev libx11-dev
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev libgl-dev
     libsdl2-mixer-dev timgm6mb-soundfont
     fonts-ipafont-gothic
+)
+# To build and run the tests and the tools, and remake the pictures.
+$game_only || packages+=(
+    python3 libx11-dev
     googletest libgtest-dev libbenchmark-dev
     xvfb openbox xdotool imagemagick x11-utils
     python3-pil librsvg2-bin fonts-kouzan-mouhitsu
@@ -25,5 +35,14 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build
+if $game_only; then
+    # A build that already has the tests keeps them (their packages are there); a new one
+    # is made without them. Either way only the game is built now.
+    testing=()
+    [ -f build/CMakeCache.txt ] || testing=(-DBUILD_TESTING=OFF)
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${testing[@]}" >/dev/null
+    cmake --build build --target mokuta
+else
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+    cmake --build build
+fi
