@@ -15,12 +15,13 @@ packages=(
     libsdl2-mixer-dev timgm6mb-soundfont
     fonts-ipafont-gothic
 )
-# To build and run the tests and the tools, and remake the pictures.
+# To build and run the tests and the tools, remake the pictures, and check the package.
 $game_only || packages+=(
     python3 libx11-dev
     googletest libgtest-dev libbenchmark-dev
     xvfb openbox xdotool imagemagick x11-utils
     python3-pil librsvg2-bin fonts-kouzan-mouhitsu
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()
