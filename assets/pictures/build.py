@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Rebuild the hero's bitmaps (PNG) from the SVG drawings in src/.
+"""Rebuild the hero's bitmaps (PNG) from the SVG drawings in src/, and the
+desktop icons in ../icons/ from the window icon's drawing.
 
 Run:  /usr/bin/python3 assets/pictures/build.py          rebuild and check
       /usr/bin/python3 assets/pictures/build.py --check  check the PNGs as
@@ -173,6 +174,9 @@ class Drawing:
 
     def flat_svg(self):
         """The drawing as one self-contained SVG document."""
+        return ET.tostring(self.flat_tree(), encoding="unicode")
+
+    def flat_tree(self):
         root = copy.deepcopy(self.root)
         for defs in list(root.iter(_tag("defs"))):
             for parent in root.iter():
@@ -190,23 +194,119 @@ class Drawing:
         style.text = "\n".join(self.styles)
         root.insert(0, defs)
         root.insert(0, style)
-        return ET.tostring(root, encoding="unicode")
+        return root
 
 
-def render(source, size):
-    """Render a source drawing at exactly size, with alpha."""
-    svg = Drawing.load(source).flat_svg()
+# ------------------------------------------------- styles written into the shapes
+#
+# The desktop's icon loaders read an SVG without stylesheets, so the icon is
+# also written out with every class turned into the colours and lines it
+# stands for.  The palette's selectors are single classes and chains of them
+# (".tan .skin"); a longer chain wins, then the later rule, then the shape's
+# own style attribute, as in CSS.
+
+def _css_rules(texts):
+    rules = []
+    for text in texts:
+        text = re.sub(r"/\*.*?\*/", "", text, flags=re.S)
+        for selectors, body in re.findall(r"([^{}]+)\{([^}]*)\}", text):
+            decls = _declarations(body)
+            for selector in selectors.split(","):
+                chain = selector.split()
+                if not chain or not all(re.fullmatch(r"\.[\w-]+", c) for c in chain):
+                    raise BuildError("cannot write the rule %r into the shapes"
+                                     % selector.strip())
+                rules.append((len(chain), len(rules), [c[1:] for c in chain], decls))
+    rules.sort(key=lambda r: r[:2])
+    return rules
+
+
+def _declarations(text):
+    decls = []
+    for decl in text.split(";"):
+        prop, colon, value = decl.partition(":")
+        if colon:
+            value = value.strip()
+            decls.append((prop.strip(), re.sub(r"^(-?[\d.]+)px$", r"\1", value)))
+    return decls
+
+
+def _matches(chain, classes, above):
+    """chain's last class on the element, the others in order on its ancestors."""
+    if chain[-1] not in classes:
+        return False
+    want = list(chain[:-1])
+    for ancestor in reversed(above):
+        if want and want[-1] in ancestor:
+            want.pop()
+    return not want
+
+
+def _referenced_ids(root):
+    ids = set()
+    for el in root.iter():
+        for key, value in el.attrib.items():
+            ids.update(re.findall(r"url\(#([^)]+)\)", value))
+            if key in ("href", "{%s}href" % XLINK_NS) and value.startswith("#"):
+                ids.add(value[1:])
+    return ids
+
+
+def standalone_svg(source):
+    """source as one SVG with no stylesheet: every class written out as
+    attributes, and only the definitions the drawing points at."""
+    drawing = Drawing.load(source)
+    rules = _css_rules(drawing.styles)
+    root = drawing.flat_tree()
+
+    def paint(el, above):
+        classes = set((el.get("class") or "").split())
+        decls = [d for _n, _o, chain, ds in rules if _matches(chain, classes, above)
+                 for d in ds] + _declarations(el.get("style") or "")
+        for key in ("class", "style"):
+            el.attrib.pop(key, None)
+        for prop, value in decls:
+            el.set(prop, value)
+        for child in el:
+            paint(child, above + [classes])
+
+    root.remove(root.find(_tag("style")))
+    paint(root, [])
+    defs = root.find(_tag("defs"))
+    root.remove(defs)
+    wanted, todo = set(), _referenced_ids(root)
+    while todo - wanted:
+        wanted |= todo
+        todo = set().union(*(_referenced_ids(d) for d in defs if d.get("id") in wanted))
+    for d in list(defs):
+        if d.get("id") not in wanted:
+            defs.remove(d)
+    if len(defs):
+        root.insert(0, defs)
+    return ('<?xml version="1.0" encoding="UTF-8"?>\n'
+            "<!-- Built from assets/pictures/src/%s by assets/pictures/build.py;"
+            " edit that drawing, not this file. -->\n" % source
+            + ET.tostring(root, encoding="unicode") + "\n")
+
+
+def render_svg(svg, size, label):
+    """Render an SVG document at exactly size, with alpha."""
     w, h = size
     proc = subprocess.run(
         ["rsvg-convert", "--format=png", "--width=%d" % w, "--height=%d" % h],
         input=svg.encode("utf-8"), capture_output=True)
     if proc.returncode != 0:
         raise BuildError("rsvg-convert failed on %s: %s"
-                         % (source, proc.stderr.decode(errors="replace")))
+                         % (label, proc.stderr.decode(errors="replace")))
     image = Image.open(io.BytesIO(proc.stdout)).convert("RGBA")
     if image.size != size:
-        raise BuildError("%s rendered at %s, not %s" % (source, image.size, size))
+        raise BuildError("%s rendered at %s, not %s" % (label, image.size, size))
     return image
+
+
+def render(source, size):
+    """Render a source drawing at exactly size, with alpha."""
+    return render_svg(Drawing.load(source).flat_svg(), size, source)
 
 
 # ----------------------------------------------------------- post-processing
@@ -309,6 +409,8 @@ def make_opaque(rgba, background=BACKGROUND):
 
 
 def build_one(name, source, size, kind, base):
+    if kind == "icon":
+        return render_svg(standalone_svg(source), size, source)
     if kind == "flat":
         return build_flat(name, source, size, base)
     if kind == "hands":
@@ -961,6 +1063,85 @@ def check_hands(images, problems):
         check_hands_pockets(k, images, problems)
 
 
+# ------------------------------------------------------------ the desktop icons
+#
+# The desktop shows the game by the hero's face, the drawing of the window
+# icon: written out once without its stylesheet, for the desktop to scale,
+# and as PNGs at the sizes desktops ask for, all from that one drawing.
+
+APP_ID = "jp.mokuta_kun.mokuta"
+ICON_SOURCE = "icon.svg"
+ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
+ICON_THEME = os.path.join(os.path.dirname(HERE), "icons", "hicolor")
+
+
+def icon_files():
+    """(path, pixel size) of every desktop icon; size None for the drawing."""
+    files = [(os.path.join(ICON_THEME, "scalable", "apps", APP_ID + ".svg"), None)]
+    files += [(os.path.join(ICON_THEME, "%dx%d" % (n, n), "apps", APP_ID + ".png"), n)
+              for n in ICON_SIZES]
+    return files
+
+
+def build_icon_set():
+    """path -> the SVG text or the PNG image the icon's drawing makes."""
+    svg = standalone_svg(ICON_SOURCE)
+    return {path: svg if n is None else render_svg(svg, (n, n), ICON_SOURCE)
+            for path, n in icon_files()}
+
+
+def write_icon_set(built):
+    for path, made in built.items():
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        if isinstance(made, str):
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(made)
+        else:
+            made.save(path, optimize=True)
+
+
+def check_standalone(label, text, problems):
+    """Desktop icon loaders follow no stylesheet and no other file."""
+    try:
+        ET.fromstring(text)
+    except ET.ParseError as e:
+        problems.append("%s: not well-formed: %s" % (label, e))
+    for what, pattern in (("a stylesheet", r"<\?xml-stylesheet|<style"),
+                          ("a class", r"\sclass="),
+                          ("a link to another file", r"href=\"(?!#)|url\((?!#)")):
+        found = re.search(pattern, text)
+        if found:
+            problems.append("%s holds %s (%r)" % (label, what, found.group(0)))
+
+
+def check_icon_set(problems, fresh=None):
+    """The icons are there, of their sizes, with see-through corners; with
+    fresh (what the drawing builds now), also unchanged from it."""
+    found = 0
+    for path, n in icon_files():
+        label = os.path.relpath(path, os.path.dirname(HERE))
+        if not os.path.exists(path):
+            problems.append("%s is missing" % label)
+            continue
+        found += 1
+        if n is None:
+            with open(path, encoding="utf-8") as f:
+                made = f.read()
+            check_standalone(label, made, problems)
+            same = fresh is None or made == fresh[path]
+        else:
+            made = Image.open(path)
+            if made.format != "PNG" or made.mode != "RGBA" or made.size != (n, n):
+                problems.append("%s is %s %s %dx%d, not PNG RGBA %dx%d"
+                                % ((label, made.format, made.mode) + made.size + (n, n)))
+                continue
+            check_icon(label, made, problems)
+            same = fresh is None or made.tobytes() == fresh[path].tobytes()
+        if not same:
+            problems.append("%s is not what src/%s builds: rebuild it" % (label, ICON_SOURCE))
+    return found
+
+
 # -------------------------------------------------------------------- main
 
 def main(argv):
@@ -975,6 +1156,10 @@ def main(argv):
                 problems.append(str(e))
                 continue
             built[name].save(os.path.join(HERE, name + ".png"), optimize=True)
+        try:
+            write_icon_set(build_icon_set())
+        except BuildError as e:
+            problems.append(str(e))
     images = {}
     for name, source, size, kind, base in PICTURES:
         image = check_file(name, size, kind, problems)
@@ -992,13 +1177,19 @@ def main(argv):
             if fresh.tobytes() != images[name].tobytes():
                 problems.append("%s.png is not what src/%s builds: rebuild it"
                                 % (name, source))
+    try:
+        icons = check_icon_set(problems, build_icon_set() if check_only else None)
+    except BuildError as e:
+        problems.append(str(e))
+        icons = 0
     check_all(images, problems)
     for p in problems:
         print("ERROR: " + p, file=sys.stderr)
     if problems:
         print("%d problems" % len(problems), file=sys.stderr)
         return 1
-    print("%d pictures %s and checked" % (len(images), "found" if check_only else "built"))
+    print("%d pictures and %d desktop icons %s and checked"
+          % (len(images), icons, "found" if check_only else "built"))
     return 0
 
 
