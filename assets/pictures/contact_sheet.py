@@ -6,7 +6,7 @@ Run:  /usr/bin/python3 assets/pictures/contact_sheet.py [OUT.png [HANDS.png]]
 
 Each panel is the 303 x 255 hero picture area (#EEFFFE): the body copied
 whole, then the face and the hair put on through their black key.  The last
-row is the title screen's layout and the window icon.
+row is the title screen with the hero drawn in, and the window icon.
 
 The second sheet shows every hands picture on the hero as the game draws it:
 body, face (left out with hands 3, 4 and 7), hair, then the hands on top, at
@@ -22,31 +22,10 @@ import sys
 from PIL import Image, ImageDraw, ImageFont
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import build  # noqa: E402
+from catalogue import BODY_AT_LEFT, HANDS  # noqa: E402
+from compose import compose, hero, hero_with_hands, load_pngs, title_screen  # noqa: E402
 
-TITLE_BACKGROUND = (0xEF, 0xFF, 0xFF)   # the title picture, 0x00FFFFEF
 GAP, LABEL = 6, 14
-
-
-def load_all():
-    images = {}
-    for name, _source, _size, _kind, _base in build.PICTURES:
-        path = os.path.join(build.HERE, name + ".png")
-        images[name] = Image.open(path)
-        images[name].load()
-    return images
-
-
-def title_screen(images, large):
-    """The title's right part: body, hair, then the face or the large face."""
-    canvas = Image.new("RGB", (515, 305), TITLE_BACKGROUND)
-    canvas.paste(images["pics0"], (360, 80))
-    build.compose(canvas, images["heads2"], (372, 63))
-    if large:
-        build.compose(canvas, images["faces12"], (330, 100))
-    else:
-        build.compose(canvas, images["faces0"], (360, 116))
-    return canvas
 
 
 def icon_panel(images):
@@ -66,22 +45,23 @@ def icon_panel(images):
 
 
 def panels(images):
+    left = BODY_AT_LEFT
     rows = []
-    rows.append([("face %d" % f, build.hero(images, 0, 2, f)) for f in range(0, 6)])
-    rows.append([("face %d" % f, build.hero(images, 0, 2, f)) for f in range(6, 12)])
-    rows.append([("hair %d" % h, build.hero(images, 0, h, 0)) for h in (1, 2, 3, 4, 6)] +
-                [("hair 5, tanned", build.hero(images, 1, 5, 0))])
-    rows.append([("hair 7, tanned", build.hero(images, 1, 7, 0)),
-                 ("hair 8, tanned", build.hero(images, 1, 8, 0)),
-                 ("no hair", build.hero(images, 0, 0, 0)),
-                 ("no hair, tanned", build.hero(images, 1, 0, 5)),
-                 ("large face 12", build.hero(images, 0, 2, 12)),
-                 ("large face 13, tanned", build.hero(images, 1, 5, 13))])
-    rows.append([("x 90: face 7, hair 4", build.hero(images, 0, 4, 7, at=(90, 60))),
-                 ("x 90: face 12, hair 0", build.hero(images, 0, 0, 12, at=(90, 60))),
-                 ("x 90: tanned, face 9, hair 7", build.hero(images, 1, 7, 9, at=(90, 60))),
-                 ("x 90: face 3, hair 6", build.hero(images, 0, 6, 3, at=(90, 60))),
-                 ("x 90: tanned, face 13, hair 8", build.hero(images, 1, 8, 13, at=(90, 60))),
+    rows.append([("face %d" % f, hero(images, 0, 2, f)) for f in range(0, 6)])
+    rows.append([("face %d" % f, hero(images, 0, 2, f)) for f in range(6, 12)])
+    rows.append([("hair %d" % h, hero(images, 0, h, 0)) for h in (1, 2, 3, 4, 6)] +
+                [("hair 5, tanned", hero(images, 1, 5, 0))])
+    rows.append([("hair 7, tanned", hero(images, 1, 7, 0)),
+                 ("hair 8, tanned", hero(images, 1, 8, 0)),
+                 ("no hair", hero(images, 0, 0, 0)),
+                 ("no hair, tanned", hero(images, 1, 0, 5)),
+                 ("large face 12", hero(images, 0, 2, 12)),
+                 ("large face 13, tanned", hero(images, 1, 5, 13))])
+    rows.append([("x 90: face 7, hair 4", hero(images, 0, 4, 7, at=left)),
+                 ("x 90: face 12, hair 0", hero(images, 0, 0, 12, at=left)),
+                 ("x 90: tanned, face 9, hair 7", hero(images, 1, 7, 9, at=left)),
+                 ("x 90: face 3, hair 6", hero(images, 0, 6, 3, at=left)),
+                 ("x 90: tanned, face 13, hair 8", hero(images, 1, 8, 13, at=left)),
                  ("window icon", icon_panel(images))])
     rows.append([("title", title_screen(images, False)),
                  ("title after start", title_screen(images, True))])
@@ -89,9 +69,9 @@ def panels(images):
 
 
 def hands_panels(images):
-    """The hands on the hero, as the game puts them together (build.py's
-    hero_with_hands), then each hands picture on its own."""
-    h = build.hero_with_hands
+    """The hands on the hero, as the game puts them together, then each hands
+    picture on its own."""
+    h = hero_with_hands
     rows = []
     rows.append([("hands 1, face 0, hair 2", h(images, 1, 2, 0)),
                  ("hands 1, x 90, hair 1", h(images, 1, 1, 0, left=True)),
@@ -114,10 +94,10 @@ def hands_panels(images):
                  ("hands 7, tanned, hair 5", h(images, 7, 5)),
                  ("hands 7, x 90, hair 7", h(images, 7, 7, left=True))])
     alone = []
-    for k in sorted(build.HANDS):
+    for k in sorted(HANDS):
         sprite = images["hands%d" % k].convert("RGB")
         shown = Image.new("RGB", sprite.size, (255, 0, 255))
-        build.compose(shown, sprite, (0, 0))
+        compose(shown, sprite, (0, 0))
         alone.append(("hands%d.png" % k, shown))
     rows.append(alone[:3])
     rows.append(alone[3:])
@@ -145,7 +125,7 @@ def sheet(rows, gap=GAP):
 def main(argv):
     out = argv[0] if argv else "/tmp/hero_contact_sheet.png"
     hands_out = argv[1] if len(argv) > 1 else "/tmp/hands_contact_sheet.png"
-    images = load_all()
+    images = load_pngs()
     sheet(panels(images)).save(out)
     print("wrote " + out)
     sheet(hands_panels(images)).save(hands_out)

@@ -22,79 +22,66 @@ import sys
 from PIL import Image, ImageDraw, ImageFont
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import build  # noqa: E402
 import contact_sheet  # noqa: E402
+from catalogue import (BACKGROUND, CALLER_AT, HERO_AREA, PRIZE_CELLS, PRIZE_WINDOW,  # noqa: E402
+                       START_BUTTON, TITLE_GREETING)
+from compose import hero, load_pngs, prize_window, title_screen  # noqa: E402
 
 GAP = 8
 GREETING_FONT = "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf"
 
 
-def load(names):
-    images = {}
-    for name in names:
-        images[name] = Image.open(os.path.join(build.HERE, name + ".png"))
-        images[name].load()
-    return images
-
-
 def with_hero(images, caller):
-    """A caller opaque at 0,40, the hero beside her or him at 170,60."""
-    canvas = Image.new("RGB", (303, 255), build.BACKGROUND)
-    canvas.paste(images["pics0"], (170, 60))
-    build.compose(canvas, images["faces0"], (170, 96))
-    build.compose(canvas, images["heads2"], (182, 43))
-    canvas.paste(images[caller], (0, 40))
+    """A caller beside the hero: opaque over his area."""
+    canvas = hero(images, 0, 2, 0)
+    canvas.paste(images["dolls%d" % caller], CALLER_AT[caller])
     return canvas
 
 
-def alone(images, caller, at):
-    canvas = Image.new("RGB", (303, 255), build.BACKGROUND)
-    canvas.paste(images[caller], at)
+def alone(images, caller):
+    canvas = Image.new("RGB", HERO_AREA, BACKGROUND)
+    canvas.paste(images["dolls%d" % caller], CALLER_AT[caller])
     return canvas
 
 
 def prize_panel(images):
     """The four prize windows side by side on the dialog's grey, then the sheet."""
     sheet = images["bottle"]
-    w, h = build.PRIZE_WINDOW
+    w, h = PRIZE_WINDOW
     panel = Image.new("RGB", (4 * (w + 12) + sheet.size[0] + 24, max(h, sheet.size[1]) + 24),
                       (212, 208, 200))
     x = 12
-    for label in build.PRIZE_CELLS:
-        panel.paste(build.prize_window(sheet, label), (x, 12))
+    for prize in sorted(PRIZE_CELLS):
+        panel.paste(prize_window(sheet, prize), (x, 12))
         x += w + 12
     panel.paste(sheet, (x + 6, 12))
     return panel
 
 
 def title(images, after_start):
-    canvas = images["title"].crop((0, 0, 515, 305))
-    canvas.paste(images["pics0"], (360, 80))
-    build.compose(canvas, images["heads2"], (372, 63))
-    if after_start:
-        build.compose(canvas, images["faces12"], (330, 100))
-    else:
-        build.compose(canvas, images["faces0"], (360, 116))
+    """The title screen with the start button, and the greeting after it."""
+    canvas = title_screen(images, after_start)
     draw = ImageDraw.Draw(canvas)
-    # the start button "はじめ" at x 232..305, y 264..305
-    draw.rectangle((232, 264, 305, 305), fill=(200, 200, 200), outline=(120, 120, 120))
+    x, y, w, h = START_BUTTON
+    draw.rectangle((x, y, x + w, y + h), fill=(200, 200, 200), outline=(120, 120, 120))
     try:
         font = ImageFont.truetype(GREETING_FONT, 14)
     except OSError:
         font = ImageFont.load_default()
-    draw.text((244, 277), "はじめ", fill=(0, 0, 0), font=font)
+    draw.text((x + 12, y + 13), "はじめ", fill=(0, 0, 0), font=font)
     if after_start:
-        # the greeting, small bold blue, in its 97 x 17 box at 376,40
+        # the greeting, small bold blue, in its box
+        gx, gy, _gw, _gh = TITLE_GREETING
         for dx in (0, 1):
-            draw.text((378 + dx, 41), "レッツ育毛！", fill=(0, 0, 255), font=font)
+            draw.text((gx + 2 + dx, gy + 1), "レッツ育毛！", fill=(0, 0, 255), font=font)
     return canvas
 
 
 def rows(images):
     return [
-        [("girl beside the hero", with_hero(images, "dolls1")),
-         ("friend beside the hero", with_hero(images, "dolls2")),
-         ("old man alone", alone(images, "dolls3", (80, 40)))],
+        [("girl beside the hero", with_hero(images, 1)),
+         ("friend beside the hero", with_hero(images, 2)),
+         ("old man alone", alone(images, 3))],
         [("prize window: spray, teal bottle, yellow bottle, jar; then bottle.png",
           prize_panel(images))],
         [("title", title(images, False)),
@@ -104,8 +91,8 @@ def rows(images):
 
 def main(argv):
     out = argv[0] if argv else "/tmp/scene_sheet.png"
-    images = load(["pics0", "heads2", "faces0", "faces12",
-                   "dolls1", "dolls2", "dolls3", "bottle", "title"])
+    images = load_pngs(["pics0", "heads2", "faces0", "faces12",
+                        "dolls1", "dolls2", "dolls3", "bottle", "title"])
     contact_sheet.sheet(rows(images), GAP).save(out)
     print("wrote " + out)
     return 0
