@@ -20,6 +20,7 @@ $game_only || packages+=(
     python3 libx11-dev
     googletest libgtest-dev libbenchmark-dev
     xvfb openbox xdotool imagemagick x11-utils
+    dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
     python3-pil librsvg2-bin fonts-kouzan-mouhitsu
     dpkg-dev file lintian desktop-file-utils appstream
 )

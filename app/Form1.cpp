@@ -21,7 +21,8 @@ Form1::Form1(Host& host_, MediaCommands& mci_) : host(host_), mci(mci_), el(host
 // Every click the game listens to, and the window's close box.
 void Form1::wire_events()
 {
-    el.Form1->on_close([this] { Form_Unload(); });
+    el.Form1->on_close([this] { host.deliver_input([this] { Form_Unload(); }); });
+    el.on_key([this](int key) { return Form_KeyDown(key); });
     for (int16_t i = 0; i <= 2; ++i)
         el.on_click(el.Label1[i], [this, i] { Label1_Click(i); });
     el.on_click(el.Shuffle, [this] { Shuffle_Click(); });

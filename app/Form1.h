@@ -26,6 +26,9 @@ public:
     // The title screen and the start of the game.
     void Starts_Click();
 
+    // Keys that play the game without a mouse; true when the key was the game's.
+    bool Form_KeyDown(int key);
+
     // The day.
     void Menu_OK_Click();
 

@@ -79,8 +79,12 @@ void Form1::paint_strip_name(int row, const QColor& name)
     text_out(el.Picture1->image(), el.Picture1->font(), name, 10, 20 * row + 2, st.Item_Name[row]);
 }
 
+// One spin on a bonus day, while the game waits for it: a press that comes any
+// other way (a stray event, an assistive tool) finds the roulette closed.
 void Form1::Roulet_OK_Click()
 {
+    if (!el.Roulet_OK->isEnabled() || st.Roulet_Done || !is_bonus_day(st.Day_Count))
+        return;
     el.Roulet_OK->setEnabled(false);
     const int16_t n = roulette_steps(host.random());
     spin_roulette(n);

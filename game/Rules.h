@@ -60,5 +60,8 @@ bool item_always_works(int16_t prize, int16_t motivation, int16_t health);
 // The success rate as the prompt shows it: one blank where a sign would go.
 QString rate_text(int32_t rate);
 
+// Whether the day counter stands on a bonus day: every fifth day that is not a caller's.
+inline bool is_bonus_day(int16_t day) { return day > 0 && day % 5 == 0 && day % 15 != 0; }
+
 // Who calls: r x 4 cut towards zero, each of the four one time in four.
 int16_t caller_for(float r);

@@ -36,6 +36,11 @@ public:
     // Timers tick only while the host lets events run.
     virtual void timer_changed(GameTimer& timer) = 0;
 
+    // Input that does not come through the window's own events (the close
+    // box, a signal, an assistive tool's action): it takes effect now, or,
+    // while the game is pausing, at the next point where it lets events run.
+    virtual void deliver_input(std::function<void()> input) = 0;
+
     // Ends the process at once; never returns to the caller.
     [[noreturn]] virtual void end_process(int status) = 0;
 };

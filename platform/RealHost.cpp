@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -26,15 +27,54 @@ const QString program_title = QStringLiteral("もくた君");
 RealHost::RealHost() = default;
 RealHost::~RealHost() = default;
 
+// The pause runs the window's own business (painting, the window system,
+// assistive tools asking about the elements) but holds back the player's
+// clicks and keys, the timer's ticks and anything else that would move the
+// game on: those come at the next yield, as if the pause had blocked.
 void RealHost::sleep_ms(int32_t ms)
 {
-    if (ms > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    if (ms <= 0)
+        return;
+    using clock = std::chrono::steady_clock;
+    const auto deadline = clock::now() + std::chrono::milliseconds(ms);
+    QTimer wake;
+    wake.setTimerType(Qt::PreciseTimer);
+    wake.setSingleShot(true);
+    pausing_ = true;
+    for (auto now = clock::now(); now < deadline; now = clock::now()) {
+        if (!wake.isActive())
+            wake.start(static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(deadline - now).count()));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                        QEventLoop::WaitForMoreEvents);
+    }
+    pausing_ = false;
+    // The window system's source of events was woken for the input set aside
+    // here; it must be woken again, or that input waits for the next event.
+    QAbstractEventDispatcher::instance()->wakeUp();
 }
 
 void RealHost::yield()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    run_held_back();
+}
+
+void RealHost::deliver_input(std::function<void()> input)
+{
+    if (pausing_)
+        held_back_.push_back(std::move(input));
+    else
+        input();
+}
+
+// Taken one at a time: what runs may yield and come back here.
+void RealHost::run_held_back()
+{
+    while (!held_back_.empty()) {
+        std::function<void()> input = std::move(held_back_.front());
+        held_back_.pop_front();
+        input();
+    }
 }
 
 uint32_t RealHost::clock_ms()
@@ -109,7 +149,16 @@ void RealHost::timer_changed(GameTimer& timer)
     if (!qt_timer) {
         qt_timer = new QTimer(qApp);
         qt_timer->setInterval(timer.interval_ms());
-        QObject::connect(qt_timer, &QTimer::timeout, [&timer] { timer.tick(); });
+        // A tick held back by a pause comes once at the next yield, however long it waited.
+        QObject::connect(qt_timer, &QTimer::timeout, [this, &timer] {
+            if (!pausing_)
+                timer.tick();
+            else if (ticks_held_back_.insert(&timer).second)
+                held_back_.push_back([this, &timer] {
+                    ticks_held_back_.erase(&timer);
+                    timer.tick();
+                });
+        });
     }
     if (timer.enabled())
         qt_timer->start();

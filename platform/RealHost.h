@@ -1,9 +1,12 @@
 // The host of the real program: real time, the real window system and the real process.
 #pragma once
 
+#include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <random>
+#include <set>
 
 #include <QLockFile>
 #include <QString>
@@ -27,13 +30,21 @@ public:
     QString program_dir() override;
     FileCheck file_attributes(const QString& path) override;
     void timer_changed(GameTimer& timer) override;
+    void deliver_input(std::function<void()> input) override;
     [[noreturn]] void end_process(int status) override;
 
     // Where the lock of the running copy lives.
     static QString lock_path();
 
 private:
+    void run_held_back();
+
     std::mt19937 generator_;
+    // While the game pauses, the window keeps painting and answering
+    // assistive tools, but what would move the game on waits for the next yield.
+    bool pausing_ = false;
+    std::deque<std::function<void()>> held_back_;
+    std::set<GameTimer*> ticks_held_back_;
     std::unique_ptr<QLockFile> instance_lock_;
     std::map<GameTimer*, QTimer*> timers_;
 };

@@ -7,7 +7,10 @@
 
 #include <QFont>
 
+#include "platform/Host.h"
+#include "render/Accessible.h"
 #include "render/Colours.h"
+#include "render/Keyboard.h"
 
 namespace {
 const QString gothic = QStringLiteral("ＭＳ ゴシック");
@@ -48,14 +51,35 @@ QString Elements::element_name(const ElementRow& row)
     return name;
 }
 
-Elements::Elements(Host& host) : Timer1(host, timer1_interval_ms)
+namespace {
+std::map<const QWidget*, Elements*>& windows()
 {
+    static std::map<const QWidget*, Elements*> all;
+    return all;
+}
+} // namespace
+
+Elements::Elements(Host& host) : Timer1(host, timer1_interval_ms), host_(host)
+{
+    install_accessibility();
     build();
+    windows()[Form1] = this;
     bind();
     stack_and_order();
+    name_for_assistive_tools(*this);
+    keyboard_ = std::make_unique<KeyboardReach>(*this);
 }
 
-Elements::~Elements() = default;
+Elements::~Elements()
+{
+    windows().erase(Form1);
+}
+
+Elements* Elements::of(const QWidget* window)
+{
+    auto it = windows().find(window);
+    return it == windows().end() ? nullptr : it->second;
+}
 
 QWidget* Elements::find(const char* name, int index) const
 {
@@ -105,8 +129,6 @@ QWidget* Elements::make(const ElementRow& row, QWidget* parent)
     }
     case Kind::Picture: {
         auto* p = new PictureBox(parent, (row.look & border) != 0);
-        p->setFocusPolicy(Qt::NoFocus);
-        p->setAccessibleName(element_name(row));
         w = p;
         break;
     }
@@ -224,9 +246,11 @@ void Elements::stack_and_order()
         it->widget->raise();
 
     std::vector<const ElementEntry*> tabbed;
-    for (const ElementEntry& e : entries_)
+    for (const ElementEntry& e : entries_) {
+        e.widget->setFocusPolicy(natural_focus(*this, e.widget));
         if (e.row->tab >= 0 && e.widget->focusPolicy() != Qt::NoFocus)
             tabbed.push_back(&e);
+    }
     std::sort(tabbed.begin(), tabbed.end(),
               [](const ElementEntry* a, const ElementEntry* b) { return a->row->tab < b->row->tab; });
     for (std::size_t i = 1; i < tabbed.size(); ++i)
@@ -240,6 +264,40 @@ void Elements::on_click(QWidget* element, std::function<void()> handler)
         label->on_click(handler);
     else if (auto* button = qobject_cast<QAbstractButton*>(element))
         QObject::connect(button, &QAbstractButton::clicked, button, [handler] { handler(); });
+}
+
+QWidget* Elements::element_at(QWidget* element) const
+{
+    if (!element->isVisible())
+        return nullptr;
+    QPoint centre = element->mapTo(Form1, element->rect().center());
+    QWidget* hit = Form1->childAt(centre);
+    while (hit && !takes_clicks(hit) && hit != element)
+        hit = hit->parentWidget();
+    if (!hit || hit == Form1 || !hit->isEnabled())
+        return nullptr;
+    return hit;
+}
+
+bool Elements::seen(QWidget* element) const
+{
+    if (!element->isVisible())
+        return false;
+    QWidget* hit = Form1->childAt(element->mapTo(Form1, element->rect().center()));
+    return hit && (hit == element || element->isAncestorOf(hit));
+}
+
+void Elements::press_when_reachable(QWidget* element)
+{
+    host_.deliver_input([this, element] {
+        if (reachable(element))
+            press(element);
+    });
+}
+
+void Elements::on_key(std::function<bool(int key)> handler)
+{
+    keyboard_->on_key(std::move(handler));
 }
 
 bool Elements::press(QWidget* element)

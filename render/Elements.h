@@ -12,6 +12,7 @@
 #include "render/Widgets.h"
 
 class Host;
+class KeyboardReach;
 
 struct ElementEntry {
     const ElementRow* row;
@@ -84,14 +85,34 @@ public:
     bool press(QWidget* element);
     bool takes_clicks(QWidget* element) const { return clicks_.count(element) != 0; }
 
+    // What a person's click in the middle of the element would land on: the
+    // element itself when it is shown, enabled and not covered by another.
+    QWidget* element_at(QWidget* element) const;
+    // The one rule for the mouse, the keyboard and assistive tools alike.
+    bool reachable(QWidget* element) const { return element && element_at(element) == element; }
+    // Whether any part of the element shows at its middle, enabled or not.
+    bool seen(QWidget* element) const;
+    // A press asked for from outside the game's own clicks (an assistive
+    // tool): it is taken at the game's next chance to take input, and only
+    // if the element can still be reached then.
+    void press_when_reachable(QWidget* element);
+
+    // Keys the focused element leaves alone; true when the game used the key.
+    void on_key(std::function<bool(int key)> handler);
+    KeyboardReach& keyboard() { return *keyboard_; }
+    // The window of these elements, if any is alive.
+    static Elements* of(const QWidget* window);
+
 private:
     void build();
     QWidget* make(const ElementRow& row, QWidget* parent);
     void bind();
     void stack_and_order();
 
+    Host& host_;
     std::vector<ElementEntry> entries_;
     std::map<QWidget*, std::function<void()>> clicks_;
+    std::unique_ptr<KeyboardReach> keyboard_;
 };
 
 // Registers the Japanese Gothic faces that stand in for the game's typefaces.

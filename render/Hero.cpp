@@ -28,6 +28,42 @@ int16_t tanned_hands(int16_t hands)
     }
 }
 
+const char* const faces[] = {
+    "落ち着いた顔", "きょとんとした顔", "がっくりした顔", "疲れた顔", "悲しそうな顔",
+    "泣き顔", "しらけた顔", "大喜びの顔", "照れた顔", "苦笑い", "痛そうな顔",
+    "うれしそうな顔", "キメ顔で親指を立てている", "キメ顔で親指を立てている",
+};
+const char* const hair[] = {
+    "髪はない", "てっぺんにだけ短い髪", "短いツンツン頭", "前髪のあるふつうの髪",
+    "ふさふさの髪", "金髪のツンツン頭", "ロングヘアのカツラ", "金髪の前髪", "てっぺんにだけ金髪",
+};
+const char* const hands[] = {
+    "", "タバコを持ってピースしている", "扇子をかかげている", "女の子の買い物の荷物を持っている",
+    "ビールを飲んでいる",
+};
+
+int16_t tanned_hair(int16_t head);
+
+// What the hero's picture shows now, in a sentence, from the same selectors that draw it.
+QString hero_description(const GameState& st, bool with_caller)
+{
+    if (with_caller && st.Doll_No == 3)
+        return QStringLiteral("あやしい老人が薬を差し出している。");
+    QStringList parts;
+    if (st.Hand_No < 3)
+        parts << QString::fromUtf8(faces[st.Face_No]);
+    parts << QString::fromUtf8(hair[st.Head_No == 0 ? 0 : st.Tan_Look ? tanned_hair(st.Head_No) : st.Head_No]);
+    if (st.Hand_No > 0)
+        parts << QString::fromUtf8(hands[st.Hand_No]);
+    if (st.Body_No == 1)
+        parts << QStringLiteral("日焼けしている");
+    if (with_caller && (st.Doll_No == 0 || st.Doll_No == 2))
+        parts << QStringLiteral("友だちがそばにいる");
+    else if (with_caller && st.Doll_No == 1)
+        parts << QStringLiteral("女の子がそばにいる");
+    return parts.join(QStringLiteral("、")) + QStringLiteral("。");
+}
+
 // A scratch element is sized so that its inside holds the whole mask.
 void fit_scratch(PictureBox& scratch, int w, int h)
 {
@@ -62,6 +98,7 @@ void Form1::Hero_Draw()
         Draw_Hands();
     }
     el.Mokuta->refresh();
+    el.Mokuta->setAccessibleDescription(hero_description(st, false));
 }
 
 void Form1::Mask_Head()
@@ -156,4 +193,5 @@ void Form1::Draw_Doll()
     const auto& place = st.Doll_Pos[d];
     BitBlt(*el.Mokuta, place[0], place[1], place[2], place[3], *el.Dolls[d], 0, 0, Rop::SRCCOPY);
     el.Mokuta->refresh();
+    el.Mokuta->setAccessibleDescription(hero_description(st, true));
 }

@@ -3,9 +3,12 @@
 
 #include "render/Colours.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "render/Accessible.h"
 
 QString display_text(const QString& caption)
 {
@@ -68,6 +71,23 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
         click_();
 }
 
+// A dotted frame just inside the edge, once the player moves the focus with the
+// keyboard; a mouse player never sees it.
+static void draw_keyboard_focus(QWidget& w)
+{
+    if (!w.hasFocus() || !w.window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        return;
+    QPainter p(&w);
+    p.setPen(QPen(w.palette().color(QPalette::Active, w.foregroundRole()), 1, Qt::DotLine));
+    p.drawRect(w.rect().adjusted(1, 1, -2, -2));
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    draw_keyboard_focus(*this);
+}
+
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
 {
     setReadOnly(true);
@@ -88,6 +108,31 @@ void TextBox::paintEvent(QPaintEvent* event)
     p.setPen(QColor(0xc8, 0xc8, 0xc8));
     p.drawLine(1, height() - 1, width() - 1, height() - 1);
     p.drawLine(width() - 1, 1, width() - 1, height() - 1);
+    p.end();
+    draw_keyboard_focus(*this);
+}
+
+void TextBox::focusInEvent(QFocusEvent* event)
+{
+    QFocusEvent quiet(event->type(), Qt::OtherFocusReason);
+    QLineEdit::focusInEvent(&quiet);
+}
+
+void TextBox::begin_typing()
+{
+    if (typing_++ == 0) {
+        before_typing_ = text();
+        keep_quiet(this, true);
+    }
+}
+
+void TextBox::end_typing()
+{
+    if (typing_ == 0 || --typing_ > 0)
+        return;
+    keep_quiet(this, false);
+    QAccessibleTextUpdateEvent complete(this, 0, before_typing_, text());
+    QAccessible::updateAccessibility(&complete);
 }
 
 PictureBox::PictureBox(QWidget* parent, bool border) : QWidget(parent), border_(border)
@@ -157,4 +202,16 @@ void FormWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
     run_close();
+}
+
+// Tab and Shift+Tab walk the elements that take the focus; an element that
+// loses the focus because it is hidden or disabled hands it on as the game says.
+bool FormWindow::focusNextPrevChild(bool next)
+{
+    QWidget* focus = focusWidget();
+    if (focus_lost_ && focus && focus != this && (!focus->isVisible() || !focus->isEnabled())) {
+        focus_lost_(focus);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
 }

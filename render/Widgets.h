@@ -29,6 +29,8 @@ public:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A plan reached with the Tab key shows the focus frame.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QString caption_;
@@ -41,8 +43,19 @@ class TextBox : public QLineEdit {
 public:
     explicit TextBox(QWidget* parent);
 
+    // While a message is typed out letter by letter, assistive tools hear
+    // nothing of it; they are told the whole message once it is complete.
+    void begin_typing();
+    void end_typing();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Arriving by the Tab key selects nothing the player did not select.
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    int typing_ = 0;
+    QString before_typing_;
 };
 
 class Button : public QPushButton {
@@ -118,10 +131,14 @@ public:
         if (close_)
             close_();
     }
+    // Where the focus goes when the focused element is hidden or disabled.
+    void on_focus_lost(std::function<void(QWidget*)> handler) { focus_lost_ = std::move(handler); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     std::function<void()> close_;
+    std::function<void(QWidget*)> focus_lost_;
 };

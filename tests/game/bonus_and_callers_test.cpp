@@ -157,15 +157,20 @@ TEST_F(Special, ThePreviousWinnerKeepsItsBandUntilTheHighlightPasses)
     g.host.player.click(el.Roulet_OK);
     ASSERT_EQ(st.Prize_No, 3);
     ASSERT_EQ(band(3), yellow);
+    el.Roulet_OK->setEnabled(true);
+    g.host.player.click(el.Roulet_OK);
+    EXPECT_EQ(st.Prize_No, 3) << "a second spin on the same bonus day is refused";
 
     std::vector<QRgb> row3;
     g.host.on_yield = [&] {
         if (row3.size() < 6)
             row3.push_back(band(3));
     };
+    st.Roulet_Done = False;  // as the close of the day leaves it for the next bonus day
     el.Roulet_OK->setEnabled(true);
     g.host.give_draws({0.0f});
     g.host.player.click(el.Roulet_OK);
+    ASSERT_GE(row3.size(), 5u);
     EXPECT_EQ(row3[0], yellow);
     EXPECT_EQ(row3[2], yellow);
     EXPECT_EQ(row3[3], yellow) << "the highlight itself on row 3";
@@ -192,6 +197,7 @@ TEST_F(Special, EachPrizeShowsItsBottleAndIsOffered)
 {
     const QRgb white = qRgb(255, 255, 255);
     for (int16_t prize = 1; prize <= 4; ++prize) {
+        st.Roulet_Done = False;
         el.Picture2->clear();
         g.form->Panel_Mode(1);
         el.Roulet_OK->setEnabled(true);

@@ -15,13 +15,13 @@ QWidget* container_of(Elements& el, const ElementRow& row)
     return std::strcmp(row.container, "Form1") == 0 ? el.Form1 : el.find(row.container);
 }
 
+// What an assistive tool reads of an element: a text box's text, anything else's name.
 QString accessible_text(QWidget* w)
 {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
     if (!a)
         return {};
-    QString value = a->text(QAccessible::Value);
-    return value.isEmpty() ? a->text(QAccessible::Name) : value;
+    return a->text(qobject_cast<QLineEdit*>(w) ? QAccessible::Value : QAccessible::Name);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include <stdexcept>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QWidget>
 
 #include "platform/GameTimer.h"
@@ -37,16 +39,7 @@ void ScriptedPlayer::act(uint32_t now_ms)
 
 QWidget* ScriptedPlayer::element_at(QWidget* element) const
 {
-    QWidget* window = elements_->Form1;
-    if (!element->isVisible())
-        return nullptr;
-    QPoint centre = element->mapTo(window, element->rect().center());
-    QWidget* hit = window->childAt(centre);
-    while (hit && !elements_->takes_clicks(hit) && hit != element)
-        hit = hit->parentWidget();
-    if (!hit || hit == window || !hit->isEnabled())
-        return nullptr;
-    return hit;
+    return elements_->element_at(element);
 }
 
 Landing ScriptedPlayer::click(QWidget* element)
@@ -56,6 +49,16 @@ Landing ScriptedPlayer::click(QWidget* element)
     if (landing.took)
         elements_->press(landing.took);
     return landing;
+}
+
+void ScriptedPlayer::key(int key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* window = elements_->Form1;
+    QWidget* to = window->focusWidget() ? window->focusWidget() : window;
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(to, &press);
+    QApplication::sendEvent(window->focusWidget() ? window->focusWidget() : window, &release);
 }
 
 void ScriptedPlayer::close_window()

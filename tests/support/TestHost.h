@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <QString>
+#include <Qt>
 #include <QStringList>
 
 #include "platform/Host.h"
@@ -46,6 +47,8 @@ public:
     QWidget* element_at(QWidget* element) const;
     bool clickable(QWidget* element) const { return element_at(element) == element; }
     void close_window();
+    // A key pressed and let go, as the keyboard sends it to the focused element.
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     bool pending() const { return !steps_.empty(); }
     // Runs the steps that are ready; called at every yield.
@@ -76,6 +79,7 @@ public:
     QString program_dir() override { return dir; }
     FileCheck file_attributes(const QString& path) override;
     void timer_changed(GameTimer& timer) override;
+    void deliver_input(std::function<void()> input) override { input(); }
     [[noreturn]] void end_process(int status) override;
 
     // Lets the window sit idle for a while: timers tick and the player acts.

@@ -1,0 +1,165 @@
+// The keyboard follows the mouse's reach: only what a person could click can take the focus or a key.
+#include "render/Keyboard.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+
+#include "render/Elements.h"
+
+namespace {
+
+// The keys the game itself answers to, wherever the focus is.
+bool is_game_key(int key)
+{
+    switch (key) {
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_3:
+    case Qt::Key_Y:
+    case Qt::Key_N:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool unmodified(const QKeyEvent& key)
+{
+    return (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+}
+
+} // namespace
+
+bool is_plan(const Elements& el, const QWidget* element)
+{
+    for (const Label* plan : el.Label1)
+        if (plan == element)
+            return true;
+    return false;
+}
+
+// Buttons, the music switch and the read-outs take the focus as their kinds do;
+// the plans only from the Tab key, so that a click on one leaves the focus where it was.
+Qt::FocusPolicy natural_focus(const Elements& el, const QWidget* element)
+{
+    if (is_plan(el, element))
+        return Qt::TabFocus;
+    if (qobject_cast<const QAbstractButton*>(element) || qobject_cast<const TextBox*>(element))
+        return Qt::StrongFocus;
+    return Qt::NoFocus;
+}
+
+KeyboardReach::KeyboardReach(Elements& elements) : el_(elements)
+{
+    el_.Form1->installEventFilter(this);
+    for (const ElementEntry& e : el_.all())
+        e.widget->installEventFilter(this);
+    el_.Form1->on_focus_lost([this](QWidget* lost) { move_focus_off(lost); });
+    update();
+}
+
+bool KeyboardReach::takes_focus(QWidget* element) const
+{
+    return natural_focus(el_, element) != Qt::NoFocus && el_.reachable(element);
+}
+
+void KeyboardReach::update()
+{
+    if (updating_)
+        return;
+    updating_ = true;
+    for (const ElementEntry& e : el_.all()) {
+        const Qt::FocusPolicy natural = natural_focus(el_, e.widget);
+        if (natural == Qt::NoFocus)
+            continue;
+        const Qt::FocusPolicy now = el_.reachable(e.widget) ? natural : Qt::NoFocus;
+        if (e.widget->focusPolicy() != now)
+            e.widget->setFocusPolicy(now);
+    }
+    QWidget* focus = el_.Form1->focusWidget();
+    if (focus && focus != el_.Form1 && !el_.reachable(focus))
+        move_focus_off(focus);
+    updating_ = false;
+}
+
+// The focus goes where the game puts it after a message, the instruction line,
+// or else to the next element that can be reached; with nothing to reach, the
+// window keeps the keys to itself.
+void KeyboardReach::move_focus_off(QWidget* lost)
+{
+    if (takes_focus(el_.Help_mes)) {
+        el_.Help_mes->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    for (QWidget* w = lost->nextInFocusChain(); w && w != lost; w = w->nextInFocusChain()) {
+        if (takes_focus(w)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    lost->clearFocus();
+}
+
+bool KeyboardReach::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = static_cast<QWidget*>(watched);
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::EnabledChange:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::ZOrderChange:
+        update();
+        break;
+    case QEvent::FocusIn:
+        if (widget != el_.Form1 && !el_.reachable(widget))
+            move_focus_off(widget);
+        break;
+    case QEvent::KeyPress:
+        return key_pressed(widget, static_cast<QKeyEvent&>(*event));
+    case QEvent::KeyRelease:
+        return key_released(widget, static_cast<QKeyEvent&>(*event));
+    default:
+        break;
+    }
+    return false;
+}
+
+// A key is looked at where it first arrives, at the focused element (or the
+// window when nothing has the focus); what it passes on to the containers is theirs.
+bool KeyboardReach::key_pressed(QWidget* to, QKeyEvent& key)
+{
+    QWidget* focus = el_.Form1->focusWidget();
+    if (to != (focus ? focus : el_.Form1))
+        return false;
+    if (to != el_.Form1 && !el_.reachable(to)) {
+        move_focus_off(to);
+        return true;
+    }
+    if (!unmodified(key))
+        return false;
+    if (key.key() == Qt::Key_Space && is_plan(el_, to)) {
+        if (!key.isAutoRepeat())
+            el_.press(to);
+        return true;
+    }
+    if (!is_game_key(key.key()))
+        return false;
+    if (!key.isAutoRepeat() && key_handler_)
+        key_handler_(key.key());
+    return true;
+}
+
+// A button held down with Space is let go without a click if it went out of reach meanwhile.
+bool KeyboardReach::key_released(QWidget* to, QKeyEvent&)
+{
+    if (to != el_.Form1->focusWidget() || el_.reachable(to))
+        return false;
+    if (auto* button = qobject_cast<QAbstractButton*>(to))
+        button->setDown(false);
+    move_focus_off(to);
+    return true;
+}

@@ -1,0 +1,255 @@
+// The game by keyboard and by assistive tools: only what a person could click can be reached or pressed.
+#include <set>
+
+#include <QAccessible>
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "game/Rules.h"
+#include "render/Keyboard.h"
+#include "tests/support/Game.h"
+
+namespace {
+
+using Names = std::set<QString>;
+
+QString name_of(const Elements& el, const QWidget* w)
+{
+    for (const ElementEntry& e : el.all())
+        if (e.widget == w)
+            return Elements::element_name(*e.row);
+    return w ? QStringLiteral("(window)") : QStringLiteral("(none)");
+}
+
+// What a click could press right now.
+Names pressable(Elements& el)
+{
+    Names names;
+    for (const ElementEntry& e : el.all())
+        if (el.takes_clicks(e.widget) && el.reachable(e.widget))
+            names.insert(Elements::element_name(*e.row));
+    return names;
+}
+
+// Every element takes the focus exactly when a click could reach it, and the
+// focus itself is never on something out of reach.
+void expect_focus_follows_reach(Elements& el, const std::string& where)
+{
+    for (const ElementEntry& e : el.all()) {
+        const Qt::FocusPolicy natural = natural_focus(el, e.widget);
+        const Qt::FocusPolicy expected = el.reachable(e.widget) ? natural : Qt::NoFocus;
+        EXPECT_EQ(e.widget->focusPolicy(), expected)
+            << where << ": " << Elements::element_name(*e.row).toStdString();
+    }
+    QWidget* focus = el.Form1->focusWidget();
+    if (focus && focus != el.Form1) {
+        EXPECT_TRUE(el.reachable(focus)) << where << ": " << name_of(el, focus).toStdString();
+    }
+}
+
+// The names the Tab key (or Shift+Tab) lands on, `n` presses in a row.
+std::vector<QString> tab_walk(LoadedGame& g, int n, bool back = false)
+{
+    std::vector<QString> met;
+    for (int i = 0; i < n; ++i) {
+        g.host.player.key(back ? Qt::Key_Backtab : Qt::Key_Tab,
+                          back ? Qt::ShiftModifier : Qt::NoModifier);
+        met.push_back(name_of(g.el(), g.el().Form1->focusWidget()));
+    }
+    return met;
+}
+
+bool any_text_selected(Elements& el)
+{
+    for (const ElementEntry& e : el.all())
+        if (auto* box = qobject_cast<TextBox*>(e.widget); box && box->hasSelectedText())
+            return true;
+    return false;
+}
+
+QAccessibleInterface* tool_view(QWidget* w)
+{
+    return QAccessible::queryAccessibleInterface(w);
+}
+
+struct Keyboard : ::testing::Test {
+    LoadedGame g;
+    Elements& el = g.el();
+    GameState& st = g.st();
+    void SetUp() override
+    {
+        QApplication::setActiveWindow(el.Form1);
+    }
+    void TearDown() override
+    {
+        // No key of this test may ever have spun the roulette off a bonus day.
+        EXPECT_EQ(spins_off_bonus_days, 0);
+    }
+    int spins_off_bonus_days = 0;
+    void watch_the_roulette()
+    {
+        g.host.on_yield = [this] {
+            if (!el.Roulet_OK->isEnabled() && el.Help_mes->text().contains(QStringLiteral("ゲット")) &&
+                !is_bonus_day(st.Day_Count))
+                ++spins_off_bonus_days;
+        };
+    }
+};
+
+} // namespace
+
+TEST_F(Keyboard, OnTheTitleOnlyTheStartButtonCanBeReachedAndReturnPressesIt)
+{
+    watch_the_roulette();
+    EXPECT_EQ(pressable(el), Names{"Starts"});
+    expect_focus_follows_reach(el, "title");
+    for (const QString& met : tab_walk(g, 14))
+        EXPECT_EQ(met, "Starts");
+    for (const QString& met : tab_walk(g, 14, true))
+        EXPECT_EQ(met, "Starts");
+    // Nothing under the title answers a key: not the plans, not the music switch.
+    for (int key : {Qt::Key_1, Qt::Key_3, Qt::Key_Y, Qt::Key_N})
+        g.host.player.key(key);
+    EXPECT_EQ(st.Day_Count, 0);
+    EXPECT_TRUE(el.Check1->isChecked());
+    EXPECT_FALSE(el.Menu_OK->isVisible());
+
+    g.host.player.key(Qt::Key_Return);
+    EXPECT_EQ(st.Day_Count, 1);
+    EXPECT_EQ(el.Form1->focusWidget(), el.Help_mes);
+}
+
+TEST_F(Keyboard, ADayIsPickedByItsDigitAndPlayedWithReturn)
+{
+    watch_the_roulette();
+    g.host.player.key(Qt::Key_Return);
+    ASSERT_EQ(st.Day_Count, 1);
+    EXPECT_EQ(pressable(el), (Names{"Check1", "Label1[0]", "Label1[1]", "Label1[2]", "Shuffle"}));
+    expect_focus_follows_reach(el, "day 1");
+    Names walked;
+    for (const QString& met : tab_walk(g, 40))
+        walked.insert(met);
+    for (const QString& met : tab_walk(g, 40, true))
+        walked.insert(met);
+    EXPECT_EQ(walked.count("Roulet_OK"), 0u);
+    EXPECT_EQ(walked.count("Menu_OK"), 0u);
+    EXPECT_EQ(walked.count("Label1[1]"), 1u) << "the plans are in the Tab order";
+    EXPECT_EQ(walked.count("Help_mes"), 1u);
+    EXPECT_FALSE(any_text_selected(el));
+
+    // Return does nothing until a plan is picked; then the digit's plan is played.
+    g.host.player.key(Qt::Key_Return);
+    EXPECT_EQ(st.Day_Count, 1);
+    g.host.player.key(Qt::Key_2);
+    EXPECT_EQ(st.Plan_No, 1);
+    g.host.player.key(Qt::Key_3);
+    EXPECT_EQ(st.Plan_No, 2);
+    EXPECT_EQ(pressable(el).count("Menu_OK"), 1u);
+    const auto plan = st.Plan_Act[2];
+    QStringList played;
+    int16_t picked_during_the_day = -1;
+    g.host.player.at(g.host.clock_ms() + 1000, [&] {
+        for (QLineEdit* box : {el.Text1[0], el.Text1[1], el.Text1[2]})
+            played << box->text();
+        g.host.player.key(Qt::Key_1);
+        picked_during_the_day = st.Plan_No;
+        expect_focus_follows_reach(el, "during the day");
+    });
+    g.host.player.key(Qt::Key_Return);
+    EXPECT_EQ(st.Day_Count, 2);
+    EXPECT_EQ(played, (QStringList{st.Act_Name[plan[0]], st.Act_Name[plan[1]], st.Act_Name[plan[2]]}));
+    EXPECT_EQ(picked_during_the_day, 2) << "a plan cannot be picked while the day runs";
+    expect_focus_follows_reach(el, "day 2");
+}
+
+TEST_F(Keyboard, OnABonusDayReturnSpinsAndTheKeysAnswerTheQuestion)
+{
+    g.on_day(4);
+    g.host.draw_source = [] { return 0.11f; };  // every slot, and a spin that stops on the spray
+    Names at_the_spin, at_the_question;
+    bool focus_on_the_instruction = false;
+    g.host.player.when([&] { return g.host.player.clickable(el.Roulet_OK); },
+                       [&] {
+                           at_the_spin = pressable(el);
+                           expect_focus_follows_reach(el, "bonus day");
+                           for (const QString& met : tab_walk(g, 30))
+                               EXPECT_FALSE(met.startsWith(QStringLiteral("Label1"))) << "under the prompt panel";
+                           expect_focus_follows_reach(el, "bonus day after Tab");
+                           g.host.player.key(Qt::Key_2);  // the plans lie under the prompt panel
+                           g.host.player.key(Qt::Key_Return);
+                       });
+    g.host.player.when([&] { return g.host.player.clickable(el.Item_NO); },
+                       [&] {
+                           at_the_question = pressable(el);
+                           expect_focus_follows_reach(el, "question");
+                           // The focus on yes, the answer no: the focus leaves with the buttons.
+                           for (int i = 0; i < 30 && el.Form1->focusWidget() != el.Item_YES; ++i)
+                               g.host.player.key(Qt::Key_Tab);
+                           EXPECT_EQ(el.Form1->focusWidget(), el.Item_YES);
+                           g.host.player.key(Qt::Key_N);
+                       });
+    g.host.player.when([&] { return st.Yes_No == 2 && !el.Item_YES->isVisible(); },
+                       [&] { focus_on_the_instruction = el.Form1->focusWidget() == el.Help_mes; });
+    g.host.player.key(Qt::Key_1);
+    g.host.player.key(Qt::Key_Return);
+
+    EXPECT_EQ(at_the_spin, (Names{"Check1", "Roulet_OK"}));
+    EXPECT_EQ(at_the_question, (Names{"Check1", "Item_NO", "Item_YES"}));
+    EXPECT_EQ(st.Prize_No, 1);
+    EXPECT_EQ(st.Item_Now, 0) << "N declined the spray";
+    EXPECT_TRUE(focus_on_the_instruction);
+    EXPECT_FALSE(any_text_selected(el));
+    EXPECT_EQ(st.Day_Count, 6);
+    expect_focus_follows_reach(el, "after the bonus day");
+}
+
+TEST_F(Keyboard, AStrayPressNeverSpinsTheRouletteOffABonusDay)
+{
+    watch_the_roulette();
+    g.past_title();
+    for (int16_t day : {0, 1, 4, 6, 15}) {
+        st.Day_Count = day;
+        el.press(el.Roulet_OK);
+        el.press_when_reachable(el.Roulet_OK);
+    }
+    EXPECT_EQ(st.Roulet_Done, False);
+    EXPECT_EQ(el.Help_mes->text(), QStringLiteral("Text"));
+}
+
+TEST_F(Keyboard, AssistiveToolsHearNamesAndPressOnlyWhatAClickCould)
+{
+    for (auto [box, name] : {std::pair{el.Text3, "髪"}, {el.Text4, "やる気"}, {el.Text5, "体調"},
+                             {el.Text6, "日数"}})
+        EXPECT_EQ(tool_view(box)->text(QAccessible::Name), QString::fromUtf8(name));
+    EXPECT_EQ(tool_view(el.Picture3)->text(QAccessible::Name), QStringLiteral("行動の欄"));
+    EXPECT_FALSE(tool_view(el.Form1)->text(QAccessible::Description).isEmpty());
+
+    // Under the title nothing but the start button offers an action.
+    QAccessibleInterface* music = tool_view(el.Check1);
+    EXPECT_TRUE(music->actionInterface()->actionNames().isEmpty());
+    EXPECT_TRUE(music->state().invisible);
+    music->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(el.Check1->isChecked());
+    EXPECT_FALSE(tool_view(el.Starts)->actionInterface()->actionNames().isEmpty());
+
+    g.host.player.click(el.Starts);
+    QAccessibleInterface* plan = tool_view(el.Label1[1]);
+    EXPECT_EQ(plan->role(), QAccessible::RadioButton);
+    EXPECT_FALSE(plan->state().checked);
+    const QString look_before = tool_view(el.Mokuta)->text(QAccessible::Description);
+    plan->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(st.Plan_No, 1);
+    EXPECT_TRUE(plan->state().checked);
+    EXPECT_TRUE(tool_view(el.Label1[0])->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+
+    QAccessibleInterface* go = tool_view(el.Roulet_OK);
+    EXPECT_TRUE(go->actionInterface()->actionNames().isEmpty()) << "the roulette lies under its cover";
+    go->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(st.Roulet_Done, False);
+
+    st.Face_No = 5;
+    g.form->Hero_Draw();
+    EXPECT_NE(tool_view(el.Mokuta)->text(QAccessible::Description), look_before);
+    EXPECT_TRUE(tool_view(el.Mokuta)->text(QAccessible::Description).contains(QStringLiteral("泣き顔")));
+}
