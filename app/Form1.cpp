@@ -36,13 +36,13 @@ void Form1::wire_events()
     el.Timer1.on_tick([this] { Timer1_Timer(); });
 }
 
-void Main(Host& host, MediaCommands& mci, Form1*& form)
+void Main(Host& host, MediaCommands& mci, std::unique_ptr<Form1>& form)
 {
     if (!host.claim_single_instance()) {
         host.message_box(QStringLiteral("既に起動しています。"));
         host.end_process(1);
     }
-    form = new Form1(host, mci);
+    form = std::make_unique<Form1>(host, mci);
     form->Form_Load();
 }
 
@@ -126,11 +126,15 @@ void Form1::check_sound_files()
 }
 
 // Closing always succeeds, also in the middle of a pause: the sound is closed
-// and the process ends, abandoning whatever was waiting further up.
-void Form1::Form_Unload()
+// and the process ends, abandoning whatever was waiting further up. A second
+// request that arrives while the sound closes changes nothing.
+void Form1::Form_Unload(int exit_status)
 {
+    if (unloading_)
+        return;
+    unloading_ = true;
     Wave_Stop();
     Midi_Stop();
     mci.release();
-    host.end_process(0);
+    host.end_process(exit_status);
 }

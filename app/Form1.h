@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "game/GameState.h"
 #include "platform/Host.h"
@@ -21,7 +22,8 @@ public:
     // Start-up and shutdown.
     void Form_Load();
     void Form_Fit(QWidget& frm, int32_t& W, int32_t& H);
-    void Form_Unload();
+    // Closes the sound and ends the process with the status given (0 for a close).
+    void Form_Unload(int exit_status = 0);
 
     // The title screen and the start of the game.
     void Starts_Click();
@@ -114,6 +116,8 @@ private:
     void hair_grows();
     void hair_falls(int16_t caller);
 
+    bool unloading_ = false;
+
     int16_t hair_picture() const;
     int16_t hands_picture() const;
     void wire_events();
@@ -122,7 +126,7 @@ private:
 };
 
 // The start of the program: one copy per user session, then the window loads.
-void Main(Host& host, MediaCommands& mci, Form1*& form);
+void Main(Host& host, MediaCommands& mci, std::unique_ptr<Form1>& form);
 
 // The sound files the game needs beside the program.
 inline constexpr const char* sound_files[] = {"mokuta.mid", "b1.wav", "b2.wav", "b3.wav"};

@@ -80,6 +80,9 @@ bool SdlMediaCommands::audio_ready()
 {
     if (audio_open_ || audio_failed_)
         return audio_open_;
+    // The game handles SIGTERM and SIGINT itself; SDL's own handlers would
+    // swallow them into quit events that nothing reads.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
         Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
         audio_failed_ = true;

@@ -16,11 +16,7 @@ struct StartUp {
 
     void load()
     {
-        status = status_when_ended([&] {
-            Form1* made = nullptr;
-            Main(host, sound, made);
-            form.reset(made);
-        });
+        status = status_when_ended([&] { Main(host, sound, form); });
     }
 };
 
