@@ -46,6 +46,17 @@ void Main(Host& host, MediaCommands& mci, std::unique_ptr<Form1>& form)
     form->Form_Load();
 }
 
+// Without a Japanese font every text of the game is empty boxes, so the box
+// that says so is in English; the game plays on.
+void Form1::check_typefaces()
+{
+    if (host.has_japanese_font())
+        return;
+    host.message_box(QStringLiteral(
+        "No Japanese font is installed, so the game's text cannot be shown.\n"
+        "Install fonts-ipafont-gothic or fonts-noto-cjk (sudo apt install fonts-ipafont-gothic)."));
+}
+
 void Form1::Form_Load()
 {
     st.App_Dir = with_trailing_separator(host.program_dir());
@@ -78,6 +89,7 @@ void Form1::Form_Load()
     lay_out_title();
 
     check_sound_files();
+    check_typefaces();
     host.yield();
 }
 
@@ -119,8 +131,10 @@ void Form1::check_sound_files()
         FileCheck found = host.file_attributes(st.App_Dir + QString::fromLatin1(name));
         if (found == FileCheck::Ok)
             continue;
+        const QString path = st.App_Dir + QString::fromLatin1(name);
         host.message_box(found == FileCheck::NotFound ? QStringLiteral("音のファイルがない。")
                                                       : QStringLiteral("エラーです。"));
+        host.note(path + QStringLiteral(": ") + host.file_problem(path));
         host.end_process(1);
     }
 }

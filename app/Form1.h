@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "game/GameState.h"
 #include "platform/Host.h"
@@ -117,12 +118,18 @@ private:
     void hair_falls(int16_t caller);
 
     bool unloading_ = false;
+    bool music_switching_ = false;
+    // Counts the music switch's clicks, so that a restart of the tune can see
+    // that the switch took the music over while it waited.
+    int music_switches_ = 0;
 
     int16_t hair_picture() const;
     int16_t hands_picture() const;
     void wire_events();
     void write_roulette_strip();
     void check_sound_files();
+    void music_failed(const char* box, const std::string& why);
+    void check_typefaces();
 };
 
 // The start of the program: one copy per user session, then the window loads.

@@ -43,7 +43,7 @@ void Form1::Starts_Click()
     el.Titlet->show();
     Wait_Time(2000);
     st.Face_No = 0;
-    Midi_Play(QStringLiteral("mokuta.mid"));
+    Midi_Play(st.App_Dir + QStringLiteral("mokuta.mid"));
     el.Titles->hide();
     el.Starts->hide();
     el.Titlet->hide();

@@ -1,5 +1,7 @@
 // The program's entry: the command line, the application object, the real host and sound,
-// the signals that end it, and the game's own start.
+// the ways the game can end from outside, and the game's own start.
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include <QApplication>
@@ -7,32 +9,59 @@
 #include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "platform/RealHost.h"
+#include "platform/Session.h"
 #include "platform/Signals.h"
 #include "sound/SdlMediaCommands.h"
+
+namespace {
+
+// The toolkit ends the process itself when the display goes away (status 1);
+// the sound is closed on the way out all the same.
+MediaCommands* sound_at_exit = nullptr;
+
+void display_lost()
+{
+    if (!sound_at_exit)
+        return;
+    sound_at_exit->release();
+    std::fputs("mokuta: the display went away, so the game has ended\n", stderr);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     if (std::optional<int> status = answer_command_line(argc, argv))
         return *status;
+    use_only_an_existing_session_bus();
 
     // Whole scale factors only: the pictures are pixel art and stay crisp at 2x, not smeared at 1.25x.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    auto display_check = std::make_unique<DisplayCheck>();
     QApplication app(argc, argv);
+    display_check.reset();
     QApplication::setStyle(QStringLiteral("Fusion"));
     register_typefaces();
 
     RealHost host;
     SdlMediaCommands sound(host);
     std::unique_ptr<Form1> form;
-    // A signal closes the game as its window's close box does, whatever it is doing.
-    EndingSignals ending_signals([&](int signal) {
-        host.deliver_input([&, signal] {
+    // A signal or a window destroyed from outside closes the game as its close box does.
+    auto close_with = [&](int status) {
+        host.deliver_input([&, status] {
             if (form)
-                form->Form_Unload(status_for_signal(signal));
+                form->Form_Unload(status);
             sound.release();
-            host.end_process(status_for_signal(signal));
+            host.end_process(status);
         });
-    });
+    };
+    EndingSignals ending_signals([&](int signal) { close_with(status_for_signal(signal)); });
+    sound_at_exit = &sound;
+    std::atexit(display_lost);
+
     Main(host, sound, form);
-    return app.exec();
+    WindowEndWatch window_end(*form->el.Form1, [&] { close_with(0); });
+    const int status = app.exec();
+    sound_at_exit = nullptr;
+    return status;
 }

@@ -27,11 +27,17 @@ public:
 
     // A modal box with the text and an OK button; returns when it is closed.
     virtual void message_box(const QString& text) = 0;
+    // A line for whoever started the game from a terminal: the detail behind a box.
+    virtual void note(const QString& line) = 0;
 
     // Claims the one running copy; false when another copy holds it.
     virtual bool claim_single_instance() = 0;
     virtual QString program_dir() = 0;
     virtual FileCheck file_attributes(const QString& path) = 0;
+    // Why the file cannot be used, in a few words ("is a directory"), for the terminal.
+    virtual QString file_problem(const QString& path) = 0;
+    // Whether an installed font can show the game's Japanese text.
+    virtual bool has_japanese_font() = 0;
 
     // Timers tick only while the host lets events run.
     virtual void timer_changed(GameTimer& timer) = 0;

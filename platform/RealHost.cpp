@@ -7,14 +7,17 @@
 #include <cstdlib>
 #include <thread>
 
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include "platform/GameTimer.h"
@@ -104,21 +107,45 @@ void RealHost::message_box(const QString& text)
     box.exec();
 }
 
-QString RealHost::lock_path()
+void RealHost::note(const QString& line)
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return dir + QStringLiteral("/mokuta.lock");
+    std::fprintf(stderr, "mokuta: %s\n", line.toUtf8().constData());
 }
 
+QString RealHost::lock_path()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty())
+        return runtime + QStringLiteral("/mokuta.lock");
+    return QDir::tempPath() + QStringLiteral("/mokuta-%1.lock").arg(::getuid());
+}
+
+// One copy per user session: a kernel lock on a file in the runtime folder.
+// Only a living copy holds it, so no file left behind (empty, garbage, or a
+// crashed copy's) ever keeps the game from starting. Where no lock can be
+// made at all, the game says so and plays on rather than claim another copy.
 bool RealHost::claim_single_instance()
 {
-    // Only a lock whose owner has died is taken over (none goes stale by
-    // age), so a crash never keeps the game from starting again.
-    instance_lock_ = std::make_unique<QLockFile>(lock_path());
-    instance_lock_->setStaleLockTime(0);
-    return instance_lock_->tryLock(0);
+    const QByteArray path = QFile::encodeName(lock_path());
+    int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        note(QStringLiteral("cannot make the one-copy lock %1 (%2); playing on without it")
+                 .arg(lock_path(), QString::fromLocal8Bit(std::strerror(errno))));
+        return true;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        instance_lock_ = fd;
+        return true;
+    }
+    const int why = errno;
+    ::close(fd);
+    if (why == EWOULDBLOCK)
+        return false;
+    note(QStringLiteral("cannot take the one-copy lock %1 (%2); playing on without it")
+             .arg(lock_path(), QString::fromLocal8Bit(std::strerror(why))));
+    return true;
 }
 
 QString RealHost::program_dir()
@@ -126,21 +153,44 @@ QString RealHost::program_dir()
     return QCoreApplication::applicationDirPath();
 }
 
-FileCheck check_file(const QString& path)
+FileCheck check_file(const QString& path, QString* why)
 {
+    auto fail = [why](FileCheck result, const QString& reason) {
+        if (why)
+            *why = reason;
+        return result;
+    };
+    const QByteArray name = QFile::encodeName(path);
     struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return errno == ENOENT ? FileCheck::NotFound : FileCheck::OtherError;
+    if (::stat(name.constData(), &info) != 0) {
+        const int error = errno;
+        return fail(error == ENOENT ? FileCheck::NotFound : FileCheck::OtherError,
+                    QString::fromLocal8Bit(std::strerror(error)));
+    }
+    if (S_ISDIR(info.st_mode))
+        return fail(FileCheck::OtherError, QStringLiteral("is a directory, not a file"));
     if (!S_ISREG(info.st_mode))
-        return FileCheck::OtherError;
-    if (::access(QFile::encodeName(path).constData(), R_OK) != 0)
-        return FileCheck::OtherError;
+        return fail(FileCheck::OtherError, QStringLiteral("is not a plain file"));
+    if (::access(name.constData(), R_OK) != 0)
+        return fail(FileCheck::OtherError, QString::fromLocal8Bit(std::strerror(errno)));
     return FileCheck::Ok;
 }
 
 FileCheck RealHost::file_attributes(const QString& path)
 {
     return check_file(path);
+}
+
+QString RealHost::file_problem(const QString& path)
+{
+    QString why;
+    check_file(path, &why);
+    return why;
+}
+
+bool RealHost::has_japanese_font()
+{
+    return !QFontDatabase::families(QFontDatabase::Japanese).isEmpty();
 }
 
 void RealHost::timer_changed(GameTimer& timer)
@@ -168,7 +218,6 @@ void RealHost::timer_changed(GameTimer& timer)
 
 void RealHost::end_process(int status)
 {
-    instance_lock_.reset();
     std::fflush(nullptr);
     std::_Exit(status);
 }

@@ -8,7 +8,6 @@
 #include <random>
 #include <set>
 
-#include <QLockFile>
 #include <QString>
 
 #include "platform/Host.h"
@@ -26,14 +25,17 @@ public:
     void seed_random_from_clock() override;
     float random() override;
     void message_box(const QString& text) override;
+    void note(const QString& line) override;
     bool claim_single_instance() override;
     QString program_dir() override;
     FileCheck file_attributes(const QString& path) override;
+    QString file_problem(const QString& path) override;
+    bool has_japanese_font() override;
     void timer_changed(GameTimer& timer) override;
     void deliver_input(std::function<void()> input) override;
     [[noreturn]] void end_process(int status) override;
 
-    // Where the lock of the running copy lives.
+    // Where the lock of the running copy lives: the user's runtime folder.
     static QString lock_path();
 
 private:
@@ -45,9 +47,12 @@ private:
     bool pausing_ = false;
     std::deque<std::function<void()>> held_back_;
     std::set<GameTimer*> ticks_held_back_;
-    std::unique_ptr<QLockFile> instance_lock_;
+    // Held open for the life of the process; the kernel lets the lock go
+    // when the process ends, however it ends.
+    int instance_lock_ = -1;
     std::map<GameTimer*, QTimer*> timers_;
 };
 
-// The file check on its own, so that it can be tried on real files.
-FileCheck check_file(const QString& path);
+// The file check on its own, so that it can be tried on real files; `why`
+// gets the reason in a few words when the file cannot be used.
+FileCheck check_file(const QString& path, QString* why = nullptr);

@@ -60,6 +60,12 @@ KeyboardReach::KeyboardReach(Elements& elements) : el_(elements)
     update();
 }
 
+// The window outlives this, and hands the focus around while it is taken down.
+KeyboardReach::~KeyboardReach()
+{
+    el_.Form1->on_focus_lost(nullptr);
+}
+
 bool KeyboardReach::takes_focus(QWidget* element) const
 {
     return natural_focus(el_, element) != Qt::NoFocus && el_.reachable(element);

@@ -13,6 +13,7 @@ class QWidget;
 class KeyboardReach : public QObject {
 public:
     explicit KeyboardReach(Elements& elements);
+    ~KeyboardReach() override;
 
     void on_key(std::function<bool(int key)> handler) { key_handler_ = std::move(handler); }
 

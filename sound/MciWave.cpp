@@ -8,6 +8,13 @@ std::string open_command(const QString& path, const char* type, const char* alia
     return "open \"" + path.toStdString() + "\" type " + type + " alias " + alias;
 }
 
+// The path goes into the command between double quotes, so one that holds a
+// double quote itself cannot be sent whole.
+bool fits_a_command(const QString& path)
+{
+    return !path.contains(QChar('"'));
+}
+
 // The waits for the music to start give up after this long: a sequencer that
 // never reports playing must not leave the game waiting for ever.
 constexpr int longest_start_wait_ms = 5000;
@@ -18,8 +25,17 @@ void Form1::Wave_Play(const QString& path)
 {
     mci.send("close waveaudio");
     mci.send("close waveaudio");
+    if (!fits_a_command(path))
+        return;
     mci.send(open_command(path, "waveaudio", "waveaudio"));
     mci.send("play waveaudio from 0");
+}
+
+// The box keeps the game's own words; the terminal also hears why.
+void Form1::music_failed(const char* box, const std::string& why)
+{
+    host.message_box(QString::fromLatin1(box));
+    host.note(QStringLiteral("the music could not be played: ") + QString::fromStdString(why));
 }
 
 void Form1::Wave_Stop()
@@ -30,16 +46,20 @@ void Form1::Wave_Stop()
 int32_t Form1::Midi_Play(const QString& path)
 {
     el.Timer1.set_enabled(false);
+    if (!fits_a_command(path)) {
+        music_failed("MCI(midi_open) error.", path.toStdString() + " holds a double quote");
+        return static_cast<int32_t>(media_error::bad_command);
+    }
     uint32_t r = 0;
     if (!path.isEmpty())
         r = mci.send(open_command(path, "sequencer", "midifile"));
     if (r != 0) {
-        host.message_box(QStringLiteral("MCI(midi_open) error."));
+        music_failed("MCI(midi_open) error.", mci.last_error());
         return static_cast<int32_t>(r);
     }
     r = mci.send("play midifile from 0");
     if (r != 0) {
-        host.message_box(QStringLiteral("MCI(midi_play) error."));
+        music_failed("MCI(midi_play) error.", mci.last_error());
         return static_cast<int32_t>(r);
     }
     for (int waited_ms = 0;; waited_ms += 100) {
@@ -47,7 +67,7 @@ int32_t Form1::Midi_Play(const QString& path)
         if (Midi_Status() == QLatin1String("PLAYING"))
             break;
         if (waited_ms >= longest_start_wait_ms) {
-            host.message_box(QStringLiteral("MCI(midi_play) error."));
+            music_failed("MCI(midi_play) error.", "the sequencer never started playing");
             return static_cast<int32_t>(media_error::no_audio_device);
         }
         host.sleep_ms(100);
@@ -66,24 +86,31 @@ void Form1::Midi_Stop()
     host.yield();
 }
 
+// A click on the music switch while the tune is being restarted takes the
+// music over: the restart then leaves it to the switch.
 void Form1::Midi_Loop()
 {
+    const int switches = music_switches_;
     el.Timer1.set_enabled(false);
     mci.send("stop midifile ");
     host.sleep_ms(100);
     host.yield();
+    if (music_switches_ != switches)
+        return;
     uint32_t r = mci.send("play midifile from 0");
     if (r != 0) {
-        host.message_box(QStringLiteral("MCI(midi_loop) error."));
+        music_failed("MCI(midi_loop) error.", mci.last_error());
         return;
     }
     for (int waited_ms = 0; Midi_Status() != QLatin1String("PLAYING"); waited_ms += 200) {
         if (waited_ms >= longest_start_wait_ms) {
-            host.message_box(QStringLiteral("MCI(midi_loop) error."));
+            music_failed("MCI(midi_loop) error.", "the sequencer never started playing");
             return;
         }
         host.sleep_ms(200);
         host.yield();
+        if (music_switches_ != switches)
+            return;
     }
     el.Timer1.set_enabled(true);
 }

@@ -26,4 +26,7 @@ public:
 
     // Lets go of the sound hardware before the process ends.
     virtual void release() {}
+
+    // Why the last command that failed did, in a few words.
+    virtual std::string last_error() const { return {}; }
 };

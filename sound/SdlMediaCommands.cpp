@@ -2,6 +2,7 @@
 #include "sound/SdlMediaCommands.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -85,6 +86,9 @@ bool SdlMediaCommands::audio_ready()
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
         Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+        audio_error_ = SDL_GetError();
+        if (const char* driver = std::getenv("SDL_AUDIODRIVER"); driver && *driver)
+            audio_error_ += std::string(" (SDL_AUDIODRIVER=") + driver + ")";
         audio_failed_ = true;
         return false;
     }
@@ -160,39 +164,48 @@ uint32_t SdlMediaCommands::open(const std::string& rest)
         return media_error::alias_in_use;
 
     std::vector<uint8_t> bytes;
+    if (std::filesystem::is_directory(path))
+        return failed(media_error::bad_file, path + " is a directory, not a file");
     if (!read_file(path, bytes))
-        return file_exists(path) ? media_error::bad_file : media_error::file_not_found;
+        return file_exists(path) ? failed(media_error::bad_file, path + " cannot be read")
+                                 : failed(media_error::file_not_found, path + " is not there");
     Device device;
     device.sequencer = args[1] == "sequencer";
     if (device.sequencer) {
         std::optional<double> length = midi_length_seconds(bytes);
         if (!length || *length <= 0)
-            return media_error::bad_file;
+            return failed(media_error::bad_file, path + " is not a MIDI file with notes in it");
         device.length_s = *length;
     } else if (!is_wave_file(bytes)) {
-        return media_error::bad_file;
+        return failed(media_error::bad_file, path + " is not a wave file");
     }
     if (!audio_ready())
-        return media_error::no_audio_device;
+        return failed(media_error::no_audio_device, "no audio device could be opened: " + audio_error_);
     if (device.sequencer)
         device.music = Mix_LoadMUS(path.c_str());
     else
         device.wave = Mix_LoadWAV(path.c_str());
     if (!device.music && !device.wave)
-        return media_error::bad_file;
+        return failed(media_error::bad_file, path + ": " + Mix_GetError());
     devices_[alias] = device;
     return 0;
+}
+
+uint32_t SdlMediaCommands::failed(uint32_t code, std::string why)
+{
+    last_error_ = std::move(why);
+    return code;
 }
 
 uint32_t SdlMediaCommands::play(Device& device)
 {
     if (device.sequencer) {
         if (Mix_PlayMusic(device.music, 0) != 0)
-            return media_error::no_audio_device;
+            return failed(media_error::no_audio_device, std::string("the sequencer: ") + Mix_GetError());
     } else {
         Mix_HaltChannel(wave_channel);
         if (Mix_PlayChannel(wave_channel, device.wave, 0) < 0)
-            return media_error::no_audio_device;
+            return failed(media_error::no_audio_device, std::string("a sound: ") + Mix_GetError());
     }
     device.playing = true;
     device.started_ms = host_.clock_ms();

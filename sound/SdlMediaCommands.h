@@ -18,6 +18,7 @@ public:
     uint32_t send(const std::string& command, std::string* answer = nullptr,
                   std::size_t capacity = 0) override;
     void release() override;
+    std::string last_error() const override { return last_error_; }
 
     // The SoundFont the music is played with: the player's SDL_SOUNDFONTS, or
     // the first General MIDI SoundFont that Debian installs.
@@ -40,9 +41,12 @@ private:
     std::string mode(const Device& device);
     bool audio_ready();
     void free_device(Device& device);
+    uint32_t failed(uint32_t code, std::string why);
 
     Host& host_;
     std::map<std::string, Device> devices_;
     bool audio_open_ = false;
     bool audio_failed_ = false;
+    std::string audio_error_;
+    std::string last_error_;
 };

@@ -67,6 +67,8 @@ TEST(SoundFiles, AnyOtherFailureIsAnError)
     EXPECT_EQ(s.status, 1);
     EXPECT_EQ(s.host.boxes, QStringList{QStringLiteral("エラーです。")});
     EXPECT_EQ(s.host.file_queries.size(), 3u);
+    EXPECT_EQ(s.host.notes, QStringList{QStringLiteral("/opt/mokuta/b2.wav: /opt/mokuta/b2.wav: no good")})
+        << "the terminal hears which file, and why";
 }
 
 TEST(ProgramDirectory, EndsInExactlyOneSeparator)
@@ -151,4 +153,20 @@ TEST(VirtualTime, TenSecondsOfPlayRunInAFractionOfASecond)
     EXPECT_EQ(clicks, 19);
     RecordProperty("wall_ms", static_cast<int>(
         std::chrono::duration_cast<std::chrono::milliseconds>(wall).count()));
+}
+
+// Without a Japanese font the text would be empty boxes: a box in English says which package
+// to install, and the game plays on.
+TEST(Typefaces, WithoutAJapaneseFontAnEnglishBoxNamesThePackagesAndTheGameGoesOn)
+{
+    StartUp s;
+    s.host.japanese_font = false;
+    s.load();
+    EXPECT_EQ(s.status, -999);
+    ASSERT_EQ(s.host.boxes.size(), 1);
+    EXPECT_TRUE(s.host.boxes[0].contains(QStringLiteral("fonts-ipafont-gothic")));
+    for (QChar c : s.host.boxes[0])
+        EXPECT_LT(c.unicode(), 0x80) << "the box must read without a Japanese font";
+    ASSERT_NE(s.form, nullptr);
+    EXPECT_TRUE(s.form->el.Starts->isVisible() && s.form->el.Starts->isEnabled());
 }

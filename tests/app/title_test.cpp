@@ -91,16 +91,18 @@ TEST(Title, PressingStartTwiceStartsOneGame)
     g.host.player.click(el.Starts);
     EXPECT_EQ(second, 0);
     const auto& sent = g.sound.sent;
-    EXPECT_EQ(std::count(sent.begin(), sent.end(), "open \"mokuta.mid\" type sequencer alias midifile"), 1);
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), "open \"/opt/mokuta/mokuta.mid\" type sequencer alias midifile"), 1);
     EXPECT_EQ(g.st().Day_Count, 1);
 }
 
 TEST(Title, WithoutItsMusicTheGameStartsAnyway)
 {
     LoadedGame g;
-    g.sound.failing["open \"mokuta.mid\""] = media_error::file_not_found;
+    g.sound.failing["open \"/opt/mokuta/mokuta.mid\""] = media_error::file_not_found;
     g.host.player.click(g.el().Starts);
     EXPECT_EQ(g.host.boxes, QStringList{QStringLiteral("MCI(midi_open) error.")});
+    ASSERT_EQ(g.host.notes.size(), 1);
+    EXPECT_TRUE(g.host.notes[0].startsWith(QStringLiteral("the music could not be played")));
     EXPECT_EQ(g.el().Text6->text(), "1");
     EXPECT_TRUE(g.host.player.clickable(g.el().Label1[0]));
 }
@@ -111,4 +113,18 @@ TEST(Title, ClosingDuringTheGreetingEndsTheProgram)
     g.host.player.at(1000, [&] { g.host.player.close_window(); });
     EXPECT_EQ(status_when_ended([&] { g.host.player.click(g.el().Starts); }), 0);
     EXPECT_EQ(g.st().Day_Count, 0);
+}
+
+// The music is the file beside the program, the one the load checked, however the game was
+// started; a path that cannot go whole into a command gets the music's own error box.
+TEST(Title, TheMusicComesFromTheProgramsDirectoryAndAQuoteInItIsRefused)
+{
+    LoadedGame g(false);
+    g.host.dir = QStringLiteral("/home/a \"b\"/mokuta");
+    g.load();
+    g.host.player.click(g.el().Starts);
+    EXPECT_EQ(g.host.boxes, QStringList{QStringLiteral("MCI(midi_open) error.")});
+    for (const std::string& command : g.sound.sent)
+        EXPECT_EQ(command.find("open"), std::string::npos) << command;
+    EXPECT_EQ(g.el().Text6->text(), "1") << "the game goes on without music";
 }

@@ -77,8 +77,10 @@ pixel() {
         awk 'NR == 2 {gsub(/[()]/, "", $2); split($2, c, ","); printf "%d,%d,%d\n", c[1], c[2], c[3]}'
 }
 
+# A move that waits until the pointer is there never ends when it is there already, so the
+# pointer first steps one pixel aside.
 click_at() {
-    xdotool mousemove --sync $((ox + $1)) $((oy + $2)) click 1
+    xdotool mousemove $((ox + $1 + 1)) $((oy + $2)) mousemove --sync $((ox + $1)) $((oy + $2)) click 1
 }
 
 shot() {

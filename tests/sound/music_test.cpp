@@ -32,7 +32,7 @@ TEST_F(Music, SwitchingOffAndOnLeavesOneSequencePlayingFromItsStart)
     g.host.player.click(el.Check1);
     EXPECT_TRUE(el.Check1->isChecked());
     EXPECT_EQ(g.sound.since(off), (Commands{"stop midifile ", "close midifile",
-                                            "open \"mokuta.mid\" type sequencer alias midifile",
+                                            "open \"/opt/mokuta/mokuta.mid\" type sequencer alias midifile",
                                             "play midifile from 0", "status midifile mode"}));
     EXPECT_TRUE(el.Timer1.enabled());
     EXPECT_EQ(g.form->Midi_Status(), "PLAYING");
@@ -90,4 +90,58 @@ TEST_F(Music, TheSwitchWorksInTheMiddleOfADay)
     EXPECT_FALSE(el.Check1->isChecked());
     EXPECT_EQ(g.form->Midi_Status(), "");
     EXPECT_EQ(g.st().Day_Count, 2);
+}
+
+// The switch clicked again at each point where one switch lets events run: never a false
+// error, never the music open twice, and in the end the music is what the box shows.
+TEST_F(Music, ClicksInTheMiddleOfASwitchNeverGiveAFalseErrorAndTheMusicFollowsTheBox)
+{
+    int yields_in_two_switches = 0;
+    {
+        LoadedGame probe;
+        probe.past_title();
+        const int before = probe.host.yields;
+        probe.host.player.click(probe.el().Check1);
+        probe.host.player.click(probe.el().Check1);
+        yields_in_two_switches = probe.host.yields - before;
+    }
+    ASSERT_GE(yields_in_two_switches, 4);
+    for (int at = 1; at <= yields_in_two_switches + 1; ++at) {
+        for (int extra_clicks : {1, 2, 3}) {
+            SCOPED_TRACE(testing::Message() << "clicks at yield " << at << ", " << extra_clicks << " more");
+            LoadedGame fresh;
+            fresh.past_title();
+            ASSERT_EQ(fresh.form->Midi_Play(fresh.st().App_Dir + "mokuta.mid"), 0);
+            int seen = 0;
+            fresh.host.on_yield = [&] {
+                ++seen;
+                if (seen >= at && seen < at + extra_clicks)
+                    fresh.host.player.click(fresh.el().Check1);
+            };
+            fresh.host.player.click(fresh.el().Check1);
+            fresh.host.on_yield = nullptr;
+            fresh.host.idle_for(5000);
+            EXPECT_TRUE(fresh.host.boxes.isEmpty()) << fresh.host.boxes.join(" ").toStdString();
+            EXPECT_EQ(fresh.form->Midi_Status() == "PLAYING", fresh.el().Check1->isChecked());
+            EXPECT_EQ(fresh.el().Timer1.enabled(), fresh.el().Check1->isChecked());
+        }
+    }
+}
+
+// The tune restarted by the watchdog while the switch is clicked: the switch has the last word.
+TEST_F(Music, ASwitchWhileTheTuneRestartsLeavesNoFalseError)
+{
+    g.sound.send("stop midifile");
+    bool clicked = false;
+    g.host.on_yield = [&] {
+        if (!clicked && !g.sound.sent.empty() && g.sound.sent.back() == "stop midifile ") {
+            clicked = true;
+            g.host.player.click(el.Check1);
+        }
+    };
+    g.host.idle_for(4000);
+    ASSERT_TRUE(clicked);
+    EXPECT_TRUE(g.host.boxes.isEmpty()) << g.host.boxes.join(" ").toStdString();
+    EXPECT_FALSE(el.Check1->isChecked());
+    EXPECT_EQ(g.form->Midi_Status(), "");
 }

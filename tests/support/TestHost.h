@@ -75,9 +75,12 @@ public:
     void seed_random_from_clock() override { ++seedings; }
     float random() override;
     void message_box(const QString& text) override;
+    void note(const QString& line) override { notes.push_back(line); }
     bool claim_single_instance() override { return !another_copy_running; }
     QString program_dir() override { return dir; }
     FileCheck file_attributes(const QString& path) override;
+    QString file_problem(const QString& path) override { return QStringLiteral("%1: no good").arg(path); }
+    bool has_japanese_font() override { return japanese_font; }
     void timer_changed(GameTimer& timer) override;
     void deliver_input(std::function<void()> input) override { input(); }
     [[noreturn]] void end_process(int status) override;
@@ -93,6 +96,8 @@ public:
     bool another_copy_running = false;
     std::map<QString, FileCheck> files;  // paths not listed are present
     QStringList boxes;
+    QStringList notes;
+    bool japanese_font = true;
     std::vector<QString> file_queries;
     int seedings = 0;
     int yields = 0;

@@ -1,0 +1,85 @@
+// The game's place in the desktop session: its display, its window, the session bus.
+#include "platform/Session.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <sys/stat.h>
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QWidget>
+#include <xcb/xcb.h>
+
+void use_only_an_existing_session_bus()
+{
+    if (std::getenv("DBUS_SESSION_BUS_ADDRESS"))
+        return;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string bus = runtime ? std::string(runtime) + "/bus" : std::string();
+    struct stat info {};
+    if (!bus.empty() && ::stat(bus.c_str(), &info) == 0 && S_ISSOCK(info.st_mode))
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + bus).c_str(), 1);
+    else
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+}
+
+namespace {
+
+QStringList& held_messages()
+{
+    static QStringList held;
+    return held;
+}
+
+void while_starting(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        held_messages() << message;
+        return;
+    }
+    const char* display = std::getenv("DISPLAY");
+    std::fprintf(stderr, "mokuta: no display could be opened (DISPLAY is %s): start the game "
+                         "from a desktop session\n",
+                 display && *display ? display : "not set");
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+} // namespace
+
+DisplayCheck::DisplayCheck()
+{
+    qInstallMessageHandler(&while_starting);
+}
+
+DisplayCheck::~DisplayCheck()
+{
+    qInstallMessageHandler(nullptr);
+    for (const QString& message : held_messages())
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    held_messages().clear();
+}
+
+WindowEndWatch::WindowEndWatch(QWidget& window, std::function<void()> ended)
+    : window_(window), ended_(std::move(ended))
+{
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+WindowEndWatch::~WindowEndWatch()
+{
+    QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+bool WindowEndWatch::nativeEventFilter(const QByteArray& type, void* message, qintptr*)
+{
+    if (type != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_DESTROY_NOTIFY)
+        return false;
+    const auto* destroyed = static_cast<const xcb_destroy_notify_event_t*>(message);
+    if (destroyed->window == static_cast<xcb_window_t>(window_.effectiveWinId()))
+        ended_();
+    return false;
+}

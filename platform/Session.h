@@ -1,0 +1,34 @@
+// The game's place in the desktop session: its display, its window, the session bus.
+#pragma once
+
+#include <functional>
+
+#include <QAbstractNativeEventFilter>
+
+class QWidget;
+
+// Without a session bus of its own, the toolkit would start one (and leave it
+// running after the game); the game takes the session's bus when there is
+// one in the runtime folder, and none otherwise.
+void use_only_an_existing_session_bus();
+
+// While the application object comes up: when no display can be opened, one
+// clear line and exit status 1, instead of the toolkit's abort.
+class DisplayCheck {
+public:
+    DisplayCheck();
+    ~DisplayCheck();  // the toolkit's own messages are told again once it is up
+};
+
+// The window destroyed from outside (a window manager that crashed, a tool
+// that destroys windows) is the end of the game, as its close box is.
+class WindowEndWatch : public QAbstractNativeEventFilter {
+public:
+    WindowEndWatch(QWidget& window, std::function<void()> ended);
+    ~WindowEndWatch() override;
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
+
+private:
+    QWidget& window_;
+    std::function<void()> ended_;
+};
