@@ -11,7 +11,7 @@ game_only=false
 # To build and play the game.
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev libxcb1-dev
+    qt6-base-dev libgl-dev libxcb1-dev libfontconfig-dev
     libsdl2-mixer-dev timgm6mb-soundfont
     fonts-ipafont-gothic
 )

@@ -94,13 +94,15 @@ void Form1::Form_Load()
 }
 
 // The five prize names in white, once; the roulette repaints single rows later.
+// The strip lies under its cover until the first bonus day, so the names are
+// drawn when the strip is first painted or drawn into, not at start-up.
 void Form1::write_roulette_strip()
 {
     PictureBox& strip = *el.Picture1;
-    for (int i = 0; i <= 4; ++i)
-        text_out(strip.image(), strip.font(), from_bgr(0x00FFFFFF), 10, i * 20 + 2,
-                 st.Item_Name[i]);
-    strip.refresh();
+    strip.draw_when_needed([this, &strip](QImage& image) {
+        for (int i = 0; i <= 4; ++i)
+            text_out(image, strip.font(), from_bgr(0x00FFFFFF), 10, i * 20 + 2, st.Item_Name[i]);
+    });
 }
 
 float fitted_outer_twips(float outer_twips, float twips_per_pixel, int32_t inner_pixels,

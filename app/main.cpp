@@ -11,6 +11,7 @@
 #include "platform/RealHost.h"
 #include "platform/Session.h"
 #include "platform/Signals.h"
+#include "render/Pictures.h"
 #include "sound/SdlMediaCommands.h"
 
 namespace {
@@ -34,14 +35,19 @@ int main(int argc, char* argv[])
     if (std::optional<int> status = answer_command_line(argc, argv))
         return *status;
     use_only_an_existing_session_bus();
+    start_reading_font_configuration();
 
     // Whole scale factors only: the pictures are pixel art and stay crisp at 2x, not smeared at 1.25x.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     auto display_check = std::make_unique<DisplayCheck>();
     QApplication app(argc, argv);
     display_check.reset();
+    start_decoding_title_pictures();
     QApplication::setStyle(QStringLiteral("Fusion"));
     register_typefaces();
+    // The game's own window font for everything, message boxes included: the
+    // toolkit's default face would be looked up only to be replaced.
+    QApplication::setFont(font_for(FontSpec{Typeface::PGothic, 9, false}));
 
     RealHost host;
     SdlMediaCommands sound(host);

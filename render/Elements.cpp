@@ -5,7 +5,12 @@
 #include <cmath>
 #include <cstring>
 
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
+
 #include <QFont>
+#include <QFontDatabase>
 
 #include "platform/Host.h"
 #include "render/Accessible.h"
@@ -16,14 +21,53 @@ namespace {
 const QString gothic = QStringLiteral("ＭＳ ゴシック");
 const QString p_gothic = QStringLiteral("ＭＳ Ｐゴシック");
 const FontSpec window_font{Typeface::PGothic, 9, false};
+
+// The faces that can stand in for the game's two, in the order they are preferred.
+const QStringList& stand_ins(Typeface face)
+{
+    static const QStringList fixed{"IPAGothic", "IPAゴシック", "Noto Sans Mono CJK JP", "VL Gothic",
+                                   "TakaoGothic"};
+    static const QStringList proportional{"IPAPGothic", "IPA Pゴシック", "Noto Sans CJK JP",
+                                          "VL PGothic", "TakaoPGothic"};
+    return face == Typeface::Gothic ? fixed : proportional;
+}
+
+// Each element asks for the installed stand-in by its own name: looking the
+// game's names up through the substitution list costs a search of every
+// installed font per size, and picks the same face.
+QString resolved_family(Typeface face)
+{
+    static QString fixed, proportional;
+    QString& family = face == Typeface::Gothic ? fixed : proportional;
+    if (family.isEmpty()) {
+        family = face == Typeface::Gothic ? gothic : p_gothic;
+        const QStringList installed = QFontDatabase::families();
+        for (const QString& candidate : stand_ins(face))
+            if (installed.contains(candidate)) {
+                family = candidate;
+                break;
+            }
+    }
+    return family;
+}
+
 } // namespace
+
+namespace {
+std::thread font_configuration;
+} // namespace
+
+void start_reading_font_configuration()
+{
+    font_configuration = std::thread([] { FcInit(); });
+}
 
 void register_typefaces()
 {
-    QFont::insertSubstitutions(gothic, {"IPAGothic", "IPAゴシック", "Noto Sans Mono CJK JP",
-                                        "VL Gothic", "TakaoGothic"});
-    QFont::insertSubstitutions(p_gothic, {"IPAPGothic", "IPA Pゴシック", "Noto Sans CJK JP",
-                                          "VL PGothic", "TakaoPGothic"});
+    if (font_configuration.joinable())
+        font_configuration.join();
+    QFont::insertSubstitutions(gothic, stand_ins(Typeface::Gothic));
+    QFont::insertSubstitutions(p_gothic, stand_ins(Typeface::PGothic));
 }
 
 // Points become pixels at 96 dots per inch, whatever the screen says, so
@@ -36,7 +80,7 @@ int pixel_size(double points)
 QFont font_for(const FontSpec& wanted)
 {
     const FontSpec& s = wanted.face == Typeface::WindowFont ? window_font : wanted;
-    QFont font(s.face == Typeface::Gothic ? gothic : p_gothic);
+    QFont font(resolved_family(s.face));
     font.setStyleHint(s.face == Typeface::Gothic ? QFont::TypeWriter : QFont::SansSerif);
     font.setPixelSize(pixel_size(s.points));
     font.setBold(s.bold);
@@ -167,7 +211,8 @@ QWidget* Elements::make(const ElementRow& row, QWidget* parent)
         p->set_background(from_bgr(row.back));
     if (auto* p = qobject_cast<PictureBox*>(w)) {
         p->place(QRect(row.x, row.y, row.w, row.h));
-        p->refresh();
+        if (row.start == Start::Shown)
+            p->refresh();
     } else {
         w->setGeometry(row.x, row.y, row.w, row.h);
     }

@@ -115,6 +115,9 @@ private:
     std::unique_ptr<KeyboardReach> keyboard_;
 };
 
+// Reads the desktop's font configuration on another thread, while the
+// application object comes up; the first font the window needs then finds it ready.
+void start_reading_font_configuration();
 // Registers the Japanese Gothic faces that stand in for the game's typefaces.
 void register_typefaces();
 QFont font_for(const FontSpec& wanted);

@@ -1,9 +1,13 @@
 // The built-in pictures and the hidden picture stores that hold them.
 #include "render/Pictures.h"
 
+#include <future>
+#include <map>
+
+#include <QFile>
 #include <QIcon>
+#include <QImageReader>
 #include <QImage>
-#include <QPainter>
 #include <QPixmap>
 
 #include "render/Elements.h"
@@ -41,21 +45,48 @@ constexpr Stored catalogue[] = {
     {"Bottle", -1, "bottle.png", 65, 135},
 };
 
-// The picture sits at the top-left corner of the store. The title picture
-// is taller than the part of it that is ever shown, and is kept whole.
-void put_into(PictureBox& store, const QImage& picture)
+// Only the title screen's pictures are worth decoding ahead of time.
+constexpr const char* title_pictures[] = {"title.png", "pics0.png", "heads2.png", "faces0.png"};
+
+std::map<QString, std::future<QImage>>& decoding()
 {
-    QImage& kept = store.image();
-    if (picture.width() > kept.width() || picture.height() > kept.height()) {
-        kept = picture.convertToFormat(QImage::Format_RGB32);
-    } else {
-        QPainter p(&kept);
-        p.drawImage(0, 0, picture);
-    }
-    store.refresh();
+    static std::map<QString, std::future<QImage>> started;
+    return started;
+}
+
+// What can be told without decoding: the file is there, a picture of its
+// size, and it ends where a whole PNG ends.
+bool looks_whole(const QString& path, QSize size)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 12)
+        return false;
+    QImageReader reader(&file);
+    if (reader.size() != size)
+        return false;
+    static const QByteArray png_end = QByteArray::fromHex("0000000049454e44ae426082");
+    return file.seek(file.size() - png_end.size()) && file.read(png_end.size()) == png_end;
 }
 
 } // namespace
+
+void start_decoding_title_pictures()
+{
+    for (const char* file : title_pictures) {
+        const QString path = QStringLiteral(":/pictures/") + QLatin1String(file);
+        decoding()[path] = std::async(std::launch::async, [path] { return QImage(path); });
+    }
+}
+
+QImage decoded_picture(const QString& path)
+{
+    auto it = decoding().find(path);
+    if (it == decoding().end())
+        return QImage(path);
+    QImage picture = it->second.get();
+    decoding().erase(it);
+    return picture;
+}
 
 QStringList load_pictures(Elements& el, const QString& root)
 {
@@ -63,12 +94,12 @@ QStringList load_pictures(Elements& el, const QString& root)
     QStringList failed;
     for (const Stored& entry : catalogue) {
         auto* store = qobject_cast<PictureBox*>(el.find(entry.store, entry.index));
-        QImage picture(resource(entry.file));
-        if (!store || picture.size() != QSize(entry.w, entry.h)) {
+        const QString path = resource(entry.file);
+        if (!store || !looks_whole(path, QSize(entry.w, entry.h))) {
             failed << QString::fromLatin1(entry.file);
             continue;
         }
-        put_into(*store, picture);
+        store->set_picture(path);
     }
     QImage icon(resource("icon.png"));
     if (icon.size() != QSize(32, 32))

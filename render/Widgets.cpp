@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include "render/Accessible.h"
+#include "render/Pictures.h"
 
 QString display_text(const QString& caption)
 {
@@ -155,13 +156,51 @@ QSize PictureBox::inner_size() const
 
 void PictureBox::clear()
 {
-    image_.fill(background_);
+    image().fill(background_);
 }
 
+void PictureBox::set_picture(const QString& resource)
+{
+    pending_ = resource;
+    image_ = QImage();
+}
+
+// The picture sits at the box's inner top-left corner, over its background;
+// one taller than the box (the title) is kept whole.
+void PictureBox::decode() const
+{
+    const QImage picture = decoded_picture(pending_);
+    pending_.clear();
+    QImage kept(inner_size(), QImage::Format_RGB32);
+    kept.fill(background_);
+    if (picture.width() > kept.width() || picture.height() > kept.height()) {
+        kept = picture.convertToFormat(QImage::Format_RGB32);
+    } else {
+        QPainter p(&kept);
+        p.drawImage(0, 0, picture);
+    }
+    image_ = kept;
+}
+
+// The shown image shares the kept one until the next drawing into the kept
+// one, which then copies it: what is on screen changes only here.
 void PictureBox::refresh()
 {
-    shown_ = image_.copy();
+    shown_ = image();
     update();
+}
+
+void PictureBox::draw_when_needed(std::function<void(QImage&)> drawing)
+{
+    pending_drawing_ = std::move(drawing);
+}
+
+void PictureBox::draw_pending() const
+{
+    const auto drawing = std::move(pending_drawing_);
+    pending_drawing_ = nullptr;
+    drawing(image_);
+    shown_ = image_;
 }
 
 void PictureBox::place(const QRect& box)
@@ -174,7 +213,7 @@ void PictureBox::place(const QRect& box)
 void PictureBox::fit_image()
 {
     QSize size = inner_size();
-    if (size == image_.size())
+    if (size == image().size())
         return;
     QImage grown(size, QImage::Format_RGB32);
     grown.fill(background_);
@@ -182,12 +221,11 @@ void PictureBox::fit_image()
     p.drawImage(0, 0, image_);
     p.end();
     image_ = grown;
-    if (shown_.isNull())
-        shown_ = image_.copy();
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
+    decode_if_pending();
     QPainter p(this);
     int edge = border_ ? 1 : 0;
     p.fillRect(rect(), background_);

@@ -88,8 +88,22 @@ class PictureBox : public QWidget {
 public:
     PictureBox(QWidget* parent, bool border);
 
-    QImage& image() { return image_; }
-    const QImage& image() const { return image_; }
+    QImage& image()
+    {
+        decode_if_pending();
+        return image_;
+    }
+    const QImage& image() const
+    {
+        decode_if_pending();
+        return image_;
+    }
+    // A built-in picture for the box, decoded the first time something draws
+    // from it; until then the box holds no image at all.
+    void set_picture(const QString& resource);
+    // A drawing into the kept image, shown at once, but done only when the
+    // image is first needed (to paint it, to draw more into it, to copy from it).
+    void draw_when_needed(std::function<void(QImage&)> drawing);
     const QImage& shown_image() const { return shown_; }
     QColor background() const { return background_; }
     void set_background(const QColor& c);
@@ -112,12 +126,23 @@ protected:
 private:
     QSize inner_size() const;
     void fit_image();
+    void decode_if_pending() const
+    {
+        if (!pending_.isEmpty())
+            decode();
+        if (pending_drawing_)
+            draw_pending();
+    }
+    void decode() const;
+    void draw_pending() const;
 
     bool border_;
     QColor background_ = Qt::white;
     uint32_t surface_background_ = 0x00FFFFFF;
-    QImage image_;
-    QImage shown_;
+    mutable QImage image_;
+    mutable QString pending_;
+    mutable std::function<void(QImage&)> pending_drawing_;
+    mutable QImage shown_;
 };
 
 // The window itself; closing it by any means runs the game's unload.

@@ -8,8 +8,7 @@
 #include <sstream>
 #include <vector>
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "sound/SdlLibrary.h"
 
 #include "platform/Host.h"
 #include "sound/MidiLength.h"
@@ -81,21 +80,26 @@ bool SdlMediaCommands::audio_ready()
 {
     if (audio_open_ || audio_failed_)
         return audio_open_;
+    sdl_ = SdlLibrary::load(audio_error_);
+    if (!sdl_) {
+        audio_failed_ = true;
+        return false;
+    }
     // The game handles SIGTERM and SIGINT itself; SDL's own handlers would
     // swallow them into quit events that nothing reads.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
-        Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
-        audio_error_ = SDL_GetError();
+    sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0 ||
+        sdl_->OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+        audio_error_ = sdl_->GetError();
         if (const char* driver = std::getenv("SDL_AUDIODRIVER"); driver && *driver)
             audio_error_ += std::string(" (SDL_AUDIODRIVER=") + driver + ")";
         audio_failed_ = true;
         return false;
     }
-    Mix_AllocateChannels(1);
+    sdl_->AllocateChannels(1);
     std::string soundfont = choose_soundfont();
     if (!soundfont.empty())
-        Mix_SetSoundFonts(soundfont.c_str());
+        sdl_->SetSoundFonts(soundfont.c_str());
     audio_open_ = true;
     return true;
 }
@@ -106,8 +110,8 @@ void SdlMediaCommands::release()
         free_device(device);
     devices_.clear();
     if (audio_open_) {
-        Mix_CloseAudio();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl_->CloseAudio();
+        sdl_->QuitSubSystem(SDL_INIT_AUDIO);
         audio_open_ = false;
     }
 }
@@ -182,11 +186,11 @@ uint32_t SdlMediaCommands::open(const std::string& rest)
     if (!audio_ready())
         return failed(media_error::no_audio_device, "no audio device could be opened: " + audio_error_);
     if (device.sequencer)
-        device.music = Mix_LoadMUS(path.c_str());
+        device.music = sdl_->LoadMUS(path.c_str());
     else
-        device.wave = Mix_LoadWAV(path.c_str());
+        device.wave = sdl_->LoadWAV(path.c_str());
     if (!device.music && !device.wave)
-        return failed(media_error::bad_file, path + ": " + Mix_GetError());
+        return failed(media_error::bad_file, path + ": " + sdl_->GetError());
     devices_[alias] = device;
     return 0;
 }
@@ -200,12 +204,12 @@ uint32_t SdlMediaCommands::failed(uint32_t code, std::string why)
 uint32_t SdlMediaCommands::play(Device& device)
 {
     if (device.sequencer) {
-        if (Mix_PlayMusic(device.music, 0) != 0)
-            return failed(media_error::no_audio_device, std::string("the sequencer: ") + Mix_GetError());
+        if (sdl_->PlayMusic(device.music, 0) != 0)
+            return failed(media_error::no_audio_device, std::string("the sequencer: ") + sdl_->GetError());
     } else {
-        Mix_HaltChannel(wave_channel);
-        if (Mix_PlayChannel(wave_channel, device.wave, 0) < 0)
-            return failed(media_error::no_audio_device, std::string("a sound: ") + Mix_GetError());
+        sdl_->HaltChannel(wave_channel);
+        if (sdl_->PlayChannel(wave_channel, device.wave, 0) < 0)
+            return failed(media_error::no_audio_device, std::string("a sound: ") + sdl_->GetError());
     }
     device.playing = true;
     device.started_ms = host_.clock_ms();
@@ -215,9 +219,9 @@ uint32_t SdlMediaCommands::play(Device& device)
 uint32_t SdlMediaCommands::stop(Device& device)
 {
     if (device.sequencer)
-        Mix_HaltMusic();
+        sdl_->HaltMusic();
     else
-        Mix_HaltChannel(wave_channel);
+        sdl_->HaltChannel(wave_channel);
     device.playing = false;
     return 0;
 }
@@ -229,9 +233,9 @@ std::string SdlMediaCommands::mode(const Device& device)
     if (!device.playing)
         return "stopped";
     if (!device.sequencer)
-        return Mix_Playing(wave_channel) ? "playing" : "stopped";
+        return sdl_->Playing(wave_channel) ? "playing" : "stopped";
     const uint32_t elapsed_ms = host_.clock_ms() - device.started_ms;
-    if (elapsed_ms >= device.length_s * 1000.0 || !Mix_PlayingMusic())
+    if (elapsed_ms >= device.length_s * 1000.0 || !sdl_->PlayingMusic())
         return "stopped";
     return "playing";
 }
@@ -249,13 +253,13 @@ uint32_t SdlMediaCommands::close(const std::string& alias)
 void SdlMediaCommands::free_device(Device& device)
 {
     if (device.music) {
-        Mix_HaltMusic();
-        Mix_FreeMusic(device.music);
+        sdl_->HaltMusic();
+        sdl_->FreeMusic(device.music);
         device.music = nullptr;
     }
     if (device.wave) {
-        Mix_HaltChannel(wave_channel);
-        Mix_FreeChunk(device.wave);
+        sdl_->HaltChannel(wave_channel);
+        sdl_->FreeChunk(device.wave);
         device.wave = nullptr;
     }
 }

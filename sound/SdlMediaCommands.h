@@ -7,6 +7,7 @@
 #include "sound/MediaCommands.h"
 
 class Host;
+struct SdlLibrary;
 struct Mix_Chunk;
 struct _Mix_Music;
 
@@ -44,6 +45,7 @@ private:
     uint32_t failed(uint32_t code, std::string why);
 
     Host& host_;
+    const SdlLibrary* sdl_ = nullptr;
     std::map<std::string, Device> devices_;
     bool audio_open_ = false;
     bool audio_failed_ = false;

@@ -1,5 +1,6 @@
 // The built-in pictures: sizes, the black key of the sprites, the opaque backgrounds.
 #include <QIcon>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -91,9 +92,16 @@ TEST(Pictures, MissingOrMisfitPicturesAreNamed)
     QTemporaryDir dir;
     QImage(131, 188, QImage::Format_RGB32).save(dir.filePath("pics0.png"));
     QImage(130, 188, QImage::Format_RGB32).save(dir.filePath("pics1.png"));
+    // A picture cut short is found at start-up too, though none is decoded then.
+    QImage(110, 138, QImage::Format_RGB32).save(dir.filePath("heads1.png"));
+    QFile whole(dir.filePath("heads1.png"));
+    ASSERT_TRUE(whole.open(QIODevice::ReadWrite));
+    whole.resize(whole.size() - 20);
+    whole.close();
     QStringList failed = load_pictures(el, dir.path() + "/");
     EXPECT_TRUE(failed.contains("pics0.png"));
     EXPECT_FALSE(failed.contains("pics1.png"));
+    EXPECT_TRUE(failed.contains("heads1.png"));
     EXPECT_TRUE(failed.contains("faces13.png"));
     EXPECT_TRUE(failed.contains("icon.png"));
     EXPECT_TRUE(load_pictures(el).isEmpty());
