@@ -8,6 +8,65 @@
 #include "render/Pictures.h"
 #include "render/Raster.h"
 
+namespace {
+
+// Every click the game listens to, and the window's close box.
+void wire_events(Form1& f)
+{
+    f.el.Form1->on_close([&f] { f.host.deliver_input([&f] { f.Form_Unload(); }); });
+    f.el.on_key([&f](int key) { return f.Form_KeyDown(key); });
+    for (int16_t i = 0; i <= 2; ++i)
+        f.el.on_click(f.el.Label1[i], [&f, i] { f.Label1_Click(i); });
+    f.el.on_click(f.el.Shuffle, [&f] { f.Shuffle_Click(); });
+    f.el.on_click(f.el.Starts, [&f] { f.Starts_Click(); });
+    f.el.on_click(f.el.Menu_OK, [&f] { f.Menu_OK_Click(); });
+    f.el.on_click(f.el.Quits, [&f] { f.Quits_Click(); });
+    f.el.on_click(f.el.Roulet_OK, [&f] { f.Roulet_OK_Click(); });
+    f.el.on_click(f.el.Item_YES, [&f] { f.Item_YES_Click(); });
+    f.el.on_click(f.el.Item_NO, [&f] { f.Item_NO_Click(); });
+    f.el.on_click(f.el.Check1, [&f] { f.Check1_Click(); });
+    f.el.Timer1.on_tick([&f] { f.Timer1_Timer(); });
+}
+
+// The five prize names in white, once; the roulette repaints single rows later.
+// The strip lies under its cover until the first bonus day, so the names are
+// drawn when the strip is first painted or drawn into, not at start-up.
+void write_roulette_strip(Form1& f)
+{
+    PictureBox& strip = *f.el.Picture1;
+    strip.draw_when_needed([&f, &strip](QImage& image) {
+        for (int i = 0; i <= 4; ++i)
+            text_out(image, strip.font(), colour::white, 10, i * 20 + 2, f.st.Item_Name[i]);
+    });
+}
+
+void check_sound_files(Form1& f)
+{
+    for (const char* name : sound_files) {
+        const QString path = f.st.App_Dir + QString::fromLatin1(name);
+        const FileCheck found = f.host.file_attributes(path);
+        if (found == FileCheck::Ok)
+            continue;
+        f.host.message_box(found == FileCheck::NotFound ? QStringLiteral("音のファイルがない。")
+                                                        : QStringLiteral("エラーです。"));
+        f.host.note(path + QStringLiteral(": ") + f.host.file_problem(path));
+        f.host.end_process(1);
+    }
+}
+
+// Without a Japanese font every text of the game is empty boxes, so the box
+// that says so is in English; the game plays on.
+void check_typefaces(Form1& f)
+{
+    if (f.host.has_japanese_font())
+        return;
+    f.host.message_box(QStringLiteral(
+        "No Japanese font is installed, so the game's text cannot be shown.\n"
+        "Install fonts-ipafont-gothic or fonts-noto-cjk (sudo apt install fonts-ipafont-gothic)."));
+}
+
+} // namespace
+
 Form1::Form1(Host& host_, MediaCommands& mci_) : host(host_), mci(mci_), el(host_)
 {
     const QStringList missing = load_pictures(el);
@@ -15,26 +74,9 @@ Form1::Form1(Host& host_, MediaCommands& mci_) : host(host_), mci(mci_), el(host
         host.message_box(QStringLiteral("絵のファイルがない。\n") + missing.join(QStringLiteral(", ")));
         host.end_process(1);
     }
-    wire_events();
+    wire_events(*this);
 }
 
-// Every click the game listens to, and the window's close box.
-void Form1::wire_events()
-{
-    el.Form1->on_close([this] { host.deliver_input([this] { Form_Unload(); }); });
-    el.on_key([this](int key) { return Form_KeyDown(key); });
-    for (int16_t i = 0; i <= 2; ++i)
-        el.on_click(el.Label1[i], [this, i] { Label1_Click(i); });
-    el.on_click(el.Shuffle, [this] { Shuffle_Click(); });
-    el.on_click(el.Starts, [this] { Starts_Click(); });
-    el.on_click(el.Menu_OK, [this] { Menu_OK_Click(); });
-    el.on_click(el.Quits, [this] { Quits_Click(); });
-    el.on_click(el.Roulet_OK, [this] { Roulet_OK_Click(); });
-    el.on_click(el.Item_YES, [this] { Item_YES_Click(); });
-    el.on_click(el.Item_NO, [this] { Item_NO_Click(); });
-    el.on_click(el.Check1, [this] { Check1_Click(); });
-    el.Timer1.on_tick([this] { Timer1_Timer(); });
-}
 
 void Main(Host& host, MediaCommands& mci, std::unique_ptr<Form1>& form)
 {
@@ -46,16 +88,6 @@ void Main(Host& host, MediaCommands& mci, std::unique_ptr<Form1>& form)
     form->Form_Load();
 }
 
-// Without a Japanese font every text of the game is empty boxes, so the box
-// that says so is in English; the game plays on.
-void Form1::check_typefaces()
-{
-    if (host.has_japanese_font())
-        return;
-    host.message_box(QStringLiteral(
-        "No Japanese font is installed, so the game's text cannot be shown.\n"
-        "Install fonts-ipafont-gothic or fonts-noto-cjk (sudo apt install fonts-ipafont-gothic)."));
-}
 
 void Form1::Form_Load()
 {
@@ -80,7 +112,7 @@ void Form1::Form_Load()
     fill_success_multipliers(st);
     Menu_Deal();
     fill_prizes(st);
-    write_roulette_strip();
+    write_roulette_strip(*this);
 
     int32_t width = 515;
     int32_t height = 305;
@@ -88,22 +120,11 @@ void Form1::Form_Load()
     el.Form1->show();
     lay_out_title();
 
-    check_sound_files();
-    check_typefaces();
+    check_sound_files(*this);
+    check_typefaces(*this);
     host.yield();
 }
 
-// The five prize names in white, once; the roulette repaints single rows later.
-// The strip lies under its cover until the first bonus day, so the names are
-// drawn when the strip is first painted or drawn into, not at start-up.
-void Form1::write_roulette_strip()
-{
-    PictureBox& strip = *el.Picture1;
-    strip.draw_when_needed([this, &strip](QImage& image) {
-        for (int i = 0; i <= 4; ++i)
-            text_out(image, strip.font(), from_bgr(0x00FFFFFF), 10, i * 20 + 2, st.Item_Name[i]);
-    });
-}
 
 float fitted_outer_twips(float outer_twips, float twips_per_pixel, int32_t inner_pixels,
                          int32_t wanted_pixels)
@@ -127,19 +148,6 @@ void Form1::Form_Fit(QWidget& frm, int32_t& W, int32_t& H)
     frm.resize(frm.width(), static_cast<int>(std::lround(outer_h / tpp_y)) - frame_h);
 }
 
-void Form1::check_sound_files()
-{
-    for (const char* name : sound_files) {
-        FileCheck found = host.file_attributes(st.App_Dir + QString::fromLatin1(name));
-        if (found == FileCheck::Ok)
-            continue;
-        const QString path = st.App_Dir + QString::fromLatin1(name);
-        host.message_box(found == FileCheck::NotFound ? QStringLiteral("音のファイルがない。")
-                                                      : QStringLiteral("エラーです。"));
-        host.note(path + QStringLiteral(": ") + host.file_problem(path));
-        host.end_process(1);
-    }
-}
 
 // Closing always succeeds, also in the middle of a pause: the sound is closed
 // and the process ends, abandoning whatever was waiting further up. A second

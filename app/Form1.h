@@ -1,10 +1,12 @@
 // The game's window: it owns the game state and every element, and runs every procedure.
+//
+// This class is the map of the game. Each group below is one source file and
+// says what it does; the helpers that serve only one file live in that file.
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
-#include <string>
 
 #include "game/GameState.h"
 #include "platform/Host.h"
@@ -15,62 +17,59 @@ class Form1 {
 public:
     Form1(Host& host, MediaCommands& mci);
 
-    Host& host;
-    MediaCommands& mci;
-    GameState st;
-    Elements el;
+    Host& host;          // time, dialogs, files, the process (platform/)
+    MediaCommands& mci;  // the sound commands (sound/)
+    GameState st;        // the whole state of the one game (game/GameState.h)
+    Elements el;         // the window and every element in it (render/Elements.h)
 
-    // Start-up and shutdown.
+    // app/Form1.cpp: the order in which the game comes up (the pictures, the
+    // state, the window, the sound files) and goes away.
     void Form_Load();
     void Form_Fit(QWidget& frm, int32_t& W, int32_t& H);
     // Closes the sound and ends the process with the status given (0 for a close).
     void Form_Unload(int exit_status = 0);
 
-    // The title screen and the start of the game.
+    // app/Title.cpp: the title screen with the hero drawn onto it, and はじめ.
+    void lay_out_title();
     void Starts_Click();
 
-    // Keys that play the game without a mouse; true when the key was the game's.
+    // app/Keys.cpp: the keys that press what a click could press; true when the key was the game's.
     bool Form_KeyDown(int key);
 
-    // The day.
-    void Menu_OK_Click();
-
-    // Status and endings.
-    void Status_Update();
-    void End_Show();
-    void Quits_Click();
-
-    // Special days.
-    void Bonus_Day();
-    void Roulet_OK_Click();
-    void Item_Use();
-    void Item_YES_Click();
-    void Item_NO_Click();
-    void Event_Call();
-
-    // The music switch and its watchdog.
-    void Check1_Click();
-    void Timer1_Timer();
-
-    // The day's plans.
+    // game/Menu.cpp: the day's three plans, the one re-deal a day, and the panel's two looks.
     void Menu_Deal();
     void Label1_Click(int16_t Index);
     void Shuffle_Click();
     void Panel_Mode(int mode);
 
-    // The game's pace.
+    // game/Day.cpp: 決定 plays the picked plan slot by slot, then closes the day.
+    void Menu_OK_Click();
+
+    // game/Status.cpp: the read-outs after every change, the two endings and おしまい.
+    void Status_Update();
+    void End_Show();
+    void Quits_Click();
+
+    // game/Messages.cpp: the game's pace: typed messages, pauses, and waits for a click.
     void Mes_Show(const QString& text);
     void Wait_Time(int32_t ms);
+    void wait_until(const std::function<bool()>& done);
 
-    // Sound.
-    void Wave_Play(const QString& path);
-    void Wave_Stop();
-    int32_t Midi_Play(const QString& path);
-    void Midi_Stop();
-    void Midi_Loop();
-    QString Midi_Status();
+    // game/Bonus.cpp: the bonus day and its roulette, one spin a bonus day.
+    void Bonus_Day();
+    void Roulet_OK_Click();
 
-    // The hero's picture.
+    // game/Items.cpp: a won hair product, and the yes/no question it shares with the callers.
+    void Item_Use();
+    void Item_YES_Click();
+    void Item_NO_Click();
+    void show_question(const QString& question);
+    void ask_yes_no();
+
+    // game/Encounters.cpp: the caller of every fifteenth day and each caller's scene.
+    void Event_Call();
+
+    // render/Hero.cpp: the hero drawn from his layers, and a caller beside him.
     void Hero_Draw();
     void Draw_Doll();
     void Mask_Face();
@@ -81,58 +80,25 @@ public:
     void Draw_Head();
     void Draw_Hands();
 
-private:
-    void lay_out_title();
-    void draw_hero_on_title(int x, int y, int face_w, int face_h);
+    // sound/MciWave.cpp: the sound player: one wave effect at a time, and the music.
+    void Wave_Play(const QString& path);
+    void Wave_Stop();
+    int32_t Midi_Play(const QString& path);
+    void Midi_Stop();
+    void Midi_Loop();
+    QString Midi_Status();
 
-    void lock_menu(std::array<int16_t, 3>& action);
-    void show_plan(const std::array<int16_t, 3>& action);
-    void react_to_plan(const std::array<int16_t, 3>& action);
-    void resolve_slot(int k, int16_t a);
-    void use_item_of_the_day();
-    void clear_slots();
-    void close_day();
+    // sound/Music.cpp: the music switch and the watchdog that restarts the tune.
+    void Check1_Click();
+    void Timer1_Timer();
 
-    void show_reading(TextBox& box, int16_t value, const QString& falling, const QString& rising);
-    void bald_ending();
-    void full_hair_ending();
-    void ending_sound(const QString& file);
-    void show_big_letters(const QString& left, const QString& right, const QColor* colour);
-    void last_word(int16_t hands, const QString& remark);
-
-    void paint_strip_row(int row, const QColor& band, const QColor& name);
-    void paint_strip_name(int row, const QColor& name);
-    void spin_roulette(int16_t n);
-    void blink_winner();
-    void show_prize();
-    void show_question(const QString& question);
-    void ask_yes_no();
-    void item_works(int16_t k, const QString& name);
-    void item_fails(int16_t k);
-    void accept_offer(int base);
-    void tanning_scene();
-    void shopping_scene();
-    void wig_scene();
-    void medicine_scene();
-    void hair_grows();
-    void hair_falls(int16_t caller);
-
-    bool unloading_ = false;
-    bool music_switching_ = false;
-    // Counts the music switch's clicks, so that a restart of the tune can see
-    // that the switch took the music over while it waited.
-    int music_switches_ = 0;
-
-    int16_t hair_picture() const;
-    int16_t hands_picture() const;
-    void wire_events();
-    void write_roulette_strip();
-    void check_sound_files();
-    void music_failed(const char* box, const std::string& why);
-    void check_typefaces();
+    // What the window keeps beside the game's own state.
+    bool unloading_ = false;        // the close has begun; a second request changes nothing
+    bool music_switching_ = false;  // the music switch is stopping or starting the music
+    int music_switches_ = 0;        // clicks on the switch, so a tune's restart sees one
 };
 
-// The start of the program: one copy per user session, then the window loads.
+// app/Form1.cpp: the start of the program: one copy per user session, then the window loads.
 void Main(Host& host, MediaCommands& mci, std::unique_ptr<Form1>& form);
 
 // The sound files the game needs beside the program.

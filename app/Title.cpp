@@ -1,15 +1,26 @@
 // The title screen with the hero drawn onto it, and the start of the one game of the run.
 #include "app/Form1.h"
 #include "game/Rules.h"
+#include "render/PictureGeometry.h"
 #include "render/Raster.h"
 
 namespace {
 
-// Where the hero's layers go on the title picture.
-constexpr int body_x = 360, body_y = 80;
-constexpr int hair_x = 372, hair_y = 63;
-constexpr int face_x = 360, face_y = 116;
-constexpr int big_face_x = 330, big_face_y = 100;
+using namespace picture;
+
+// Body, hair, then face: on the title the face lies over the fringe. The face
+// goes where its kind goes from the body's corner (the small or the large one).
+void draw_hero_on_title(Form1& f, int face_dx_here, int face_dy_here, PictureSize face_size)
+{
+    PictureBox& title = *f.el.Titles;
+    BitBlt(title, title_body_x, title_body_y, body.w, body.h, *f.el.Pics[f.st.Body_No], 0, 0,
+           Rop::SRCCOPY);
+    masked_copy(title, title_body_x + hair_dx, title_body_y + hair_dy, hair.w, hair.h,
+                *f.el.Maskwork[0], *f.el.Heads[f.st.Head_No]);
+    masked_copy(title, title_body_x + face_dx_here, title_body_y + face_dy_here, face_size.w,
+                face_size.h, *f.el.Maskwork[1], *f.el.Faces[f.st.Face_No]);
+    title.refresh();
+}
 
 } // namespace
 
@@ -21,17 +32,7 @@ void Form1::lay_out_title()
     st.Body_No = 0;
     Mask_Face();
     Mask_Head();
-    draw_hero_on_title(face_x, face_y, 115, 96);
-}
-
-// Body, hair, then face: on the title the face lies over the fringe.
-void Form1::draw_hero_on_title(int x, int y, int face_w, int face_h)
-{
-    PictureBox& title = *el.Titles;
-    BitBlt(title, body_x, body_y, 130, 188, *el.Pics[st.Body_No], 0, 0, Rop::SRCCOPY);
-    masked_copy(title, hair_x, hair_y, 110, 138, *el.Maskwork[0], *el.Heads[st.Head_No]);
-    masked_copy(title, x, y, face_w, face_h, *el.Maskwork[1], *el.Faces[st.Face_No]);
-    title.refresh();
+    draw_hero_on_title(*this, face_dx, face_dy, face);
 }
 
 void Form1::Starts_Click()
@@ -39,7 +40,7 @@ void Form1::Starts_Click()
     el.Starts->setEnabled(false);
     st.Face_No = 12;
     Mask_Face();
-    draw_hero_on_title(big_face_x, big_face_y, 180, 168);
+    draw_hero_on_title(*this, big_face_dx, big_face_dy, big_face);
     el.Titlet->show();
     Wait_Time(2000);
     st.Face_No = 0;

@@ -1,9 +1,136 @@
 // Every fifteenth day somebody calls with an offer: the greeting, the question and each caller's scene.
 #include "app/Form1.h"
+#include "game/RuleTables.h"
 #include "game/Rules.h"
 
 namespace {
-constexpr int32_t twenty_thousand = 20000;
+
+// What a caller's offer does to the hair, one way or the other.
+constexpr int32_t hairs_a_caller_changes = 20000;
+
+// The tanned body stays after the encounter; the blond look until the next special day.
+void tanning_scene(Form1& f)
+{
+    f.st.Body_No = 1;
+    f.st.Face_No = 0;
+    f.Draw_Doll();
+    f.Mes_Show(QStringLiteral("すっかり日焼けしました。"));
+    f.Wait_Time(3000);
+    f.st.Tan_Look = True;
+    f.Draw_Doll();
+    f.Mes_Show(QStringLiteral("しかも金髪にしました。"));
+    f.Wait_Time(2000);
+    f.st.Face_No = 12;
+    f.Draw_Doll();
+    f.el.Mokuta_mes->set_caption(QStringLiteral("けっこうイケてるじゃん。"));
+    f.st.Motivation = static_cast<int16_t>(f.st.Motivation + 20);
+}
+
+// The shopping picture brings the girl and the hero's own eyes, so no face is drawn with it.
+void shopping_scene(Form1& f)
+{
+    f.st.Hand_No = 3;
+    f.Hero_Draw();
+    f.el.Mokuta_mes->set_caption(QStringLiteral("これって、デートだよね！\u3000ね！"));
+    f.Wait_Time(1000);
+    f.Mes_Show(QStringLiteral("荷物持ちです。"));
+    f.Wait_Time(2000);
+    f.el.Mokuta_mes->set_caption(QStringLiteral("じょーだんポイ。"));
+    f.st.Motivation = static_cast<int16_t>(f.st.Motivation + 20);
+    f.Wait_Time(2000);
+    f.st.Body_No = 0;
+}
+
+void wig_scene(Form1& f)
+{
+    f.st.Head_No = 6;
+    f.Draw_Doll();
+    f.Mes_Show(QStringLiteral("ロングヘアは、やはり間違いです。"));
+    f.Wait_Time(3000);
+    f.st.Face_No = 12;
+    f.Draw_Doll();
+    f.el.Mokuta_mes->set_caption(QStringLiteral("似合いすぎ！\u3000カッコ良すぎ！"));
+    f.st.Motivation = static_cast<int16_t>(f.st.Motivation + 20);
+    f.st.Body_No = 0;
+}
+
+void medicine_scene(Form1& f)
+{
+    f.Mes_Show(QStringLiteral("昆虫エキスたっぷりです。"));
+    f.Wait_Time(3000);
+    f.st.Face_No = 2;
+    f.Hero_Draw();
+    f.el.Mokuta_mes->set_caption(QStringLiteral("ぎもじわるい～！\r\nどろどろ～、うぇ～。"));
+    f.st.Motivation = static_cast<int16_t>(f.st.Motivation - 100);
+    f.st.Health = static_cast<int16_t>(f.st.Health - 100);
+    f.st.Body_No = 0;
+}
+
+void hair_grows(Form1& f)
+{
+    f.st.Face_No = 7;
+    f.st.Hand_No = 2;
+    f.Hero_Draw();
+    f.el.Mokuta_mes->set_caption(QStringLiteral("わぉ。"));
+    f.Wave_Play(f.st.App_Dir + "b2.wav");
+    f.Wait_Time(2000);
+    f.Mes_Show(QStringLiteral("髪の毛が20,000本増えました。"));
+    f.st.Hair_Count += hairs_a_caller_changes;
+    f.st.Hand_No = 0;
+    f.Status_Update();
+}
+
+void hair_falls(Form1& f, int16_t caller)
+{
+    if (caller == 2) {
+        f.st.Face_No = 2;
+        f.Hero_Draw();
+        f.el.Mokuta_mes->set_caption(QStringLiteral("カツラで頭がムレムレっす！\r\n・・・あ、抜けまくり。"));
+        f.st.Motivation = static_cast<int16_t>(f.st.Motivation - 50);
+        f.st.Health = static_cast<int16_t>(f.st.Health - 10);
+    } else {
+        f.st.Face_No = 10;
+        f.Hero_Draw();
+        f.el.Mokuta_mes->set_caption(QStringLiteral("あら、髪の毛がいたみまくり。\r\nパサパサっす。"));
+        f.st.Motivation = static_cast<int16_t>(f.st.Motivation - 20);
+    }
+    f.Wave_Play(f.st.App_Dir + "b1.wav");
+    f.Wait_Time(2000);
+    f.st.Face_No = 5;
+    f.Hero_Draw();
+    f.Mes_Show(QStringLiteral("髪の毛が20,000本減りました。"));
+    f.st.Hair_Count -= hairs_a_caller_changes;
+    f.Status_Update();
+}
+
+void accept_offer(Form1& f, int base)
+{
+    const int16_t caller = f.st.Caller_No;
+    const bool good = caller == 1 || caller == 3;
+    f.st.Face_No = caller == 1 ? 7 : caller == 3 ? 4 : 11;
+    if (caller == 3) {
+        f.st.Stand_Left = True;
+        f.Hero_Draw();  // the old man leaves the picture
+    }
+    f.el.Mokuta_mes->set_caption(f.st.Mes_Text[base + 2]);
+    if (caller != 3)
+        f.Draw_Doll();
+    f.Wait_Time(3000);
+
+    switch (caller) {
+    case 0: tanning_scene(f); break;
+    case 1: shopping_scene(f); break;
+    case 2: wig_scene(f); break;
+    default: medicine_scene(f); break;
+    }
+    f.Wait_Time(3000);
+    f.st.Stand_Left = True;
+    if (good)
+        hair_grows(f);
+    else
+        hair_falls(f, caller);
+}
+
 } // namespace
 
 void Form1::Event_Call()
@@ -15,7 +142,7 @@ void Form1::Event_Call()
     st.Yes_No = 0;
     st.Tan_Look = False;
     st.Caller_No = caller_for(host.random());
-    const int base = 4 * st.Caller_No + 31;
+    const int base = line::first_caller + 4 * st.Caller_No;
 
     Mes_Show(QStringLiteral("ボーナスデーです"));
     Wait_Time(1000);
@@ -35,7 +162,7 @@ void Form1::Event_Call()
     ask_yes_no();
 
     if (st.Yes_No == 1) {
-        accept_offer(base);
+        accept_offer(*this, base);
     } else {
         st.Face_No = 1;
         st.Stand_Left = True;
@@ -48,125 +175,9 @@ void Form1::Event_Call()
     Panel_Mode(0);
 }
 
-void Form1::accept_offer(int base)
-{
-    const int16_t caller = st.Caller_No;
-    const bool good = caller == 1 || caller == 3;
-    st.Face_No = caller == 1 ? 7 : caller == 3 ? 4 : 11;
-    if (caller == 3) {
-        st.Stand_Left = True;
-        Hero_Draw();  // the old man leaves the picture
-    }
-    el.Mokuta_mes->set_caption(st.Mes_Text[base + 2]);
-    if (caller != 3)
-        Draw_Doll();
-    Wait_Time(3000);
 
-    switch (caller) {
-    case 0: tanning_scene(); break;
-    case 1: shopping_scene(); break;
-    case 2: wig_scene(); break;
-    default: medicine_scene(); break;
-    }
-    Wait_Time(3000);
-    st.Stand_Left = True;
-    if (good)
-        hair_grows();
-    else
-        hair_falls(caller);
-}
 
-// The tanned body stays after the encounter; the blond look until the next special day.
-void Form1::tanning_scene()
-{
-    st.Body_No = 1;
-    st.Face_No = 0;
-    Draw_Doll();
-    Mes_Show(QStringLiteral("すっかり日焼けしました。"));
-    Wait_Time(3000);
-    st.Tan_Look = True;
-    Draw_Doll();
-    Mes_Show(QStringLiteral("しかも金髪にしました。"));
-    Wait_Time(2000);
-    st.Face_No = 12;
-    Draw_Doll();
-    el.Mokuta_mes->set_caption(QStringLiteral("けっこうイケてるじゃん。"));
-    st.Motivation = static_cast<int16_t>(st.Motivation + 20);
-}
 
-// The shopping picture brings the girl and the hero's own eyes, so no face is drawn with it.
-void Form1::shopping_scene()
-{
-    st.Hand_No = 3;
-    Hero_Draw();
-    el.Mokuta_mes->set_caption(QStringLiteral("これって、デートだよね！\u3000ね！"));
-    Wait_Time(1000);
-    Mes_Show(QStringLiteral("荷物持ちです。"));
-    Wait_Time(2000);
-    el.Mokuta_mes->set_caption(QStringLiteral("じょーだんポイ。"));
-    st.Motivation = static_cast<int16_t>(st.Motivation + 20);
-    Wait_Time(2000);
-    st.Body_No = 0;
-}
 
-void Form1::wig_scene()
-{
-    st.Head_No = 6;
-    Draw_Doll();
-    Mes_Show(QStringLiteral("ロングヘアは、やはり間違いです。"));
-    Wait_Time(3000);
-    st.Face_No = 12;
-    Draw_Doll();
-    el.Mokuta_mes->set_caption(QStringLiteral("似合いすぎ！\u3000カッコ良すぎ！"));
-    st.Motivation = static_cast<int16_t>(st.Motivation + 20);
-    st.Body_No = 0;
-}
 
-void Form1::medicine_scene()
-{
-    Mes_Show(QStringLiteral("昆虫エキスたっぷりです。"));
-    Wait_Time(3000);
-    st.Face_No = 2;
-    Hero_Draw();
-    el.Mokuta_mes->set_caption(QStringLiteral("ぎもじわるい～！\r\nどろどろ～、うぇ～。"));
-    st.Motivation = static_cast<int16_t>(st.Motivation - 100);
-    st.Health = static_cast<int16_t>(st.Health - 100);
-    st.Body_No = 0;
-}
 
-void Form1::hair_grows()
-{
-    st.Face_No = 7;
-    st.Hand_No = 2;
-    Hero_Draw();
-    el.Mokuta_mes->set_caption(QStringLiteral("わぉ。"));
-    Wave_Play(st.App_Dir + "b2.wav");
-    Wait_Time(2000);
-    Mes_Show(QStringLiteral("髪の毛が20,000本増えました。"));
-    st.Hair_Count += twenty_thousand;
-    st.Hand_No = 0;
-    Status_Update();
-}
-
-void Form1::hair_falls(int16_t caller)
-{
-    if (caller == 2) {
-        st.Face_No = 2;
-        Hero_Draw();
-        el.Mokuta_mes->set_caption(QStringLiteral("カツラで頭がムレムレっす！\r\n・・・あ、抜けまくり。"));
-        st.Motivation = static_cast<int16_t>(st.Motivation - 50);
-        st.Health = static_cast<int16_t>(st.Health - 10);
-    } else {
-        st.Face_No = 10;
-        Hero_Draw();
-        el.Mokuta_mes->set_caption(QStringLiteral("あら、髪の毛がいたみまくり。\r\nパサパサっす。"));
-        st.Motivation = static_cast<int16_t>(st.Motivation - 20);
-    }
-    Wave_Play(st.App_Dir + "b1.wav");
-    Wait_Time(2000);
-    st.Face_No = 5;
-    Hero_Draw();
-    Mes_Show(QStringLiteral("髪の毛が20,000本減りました。"));
-    st.Hair_Count -= twenty_thousand;
-    Status_Update();
-}

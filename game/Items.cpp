@@ -1,5 +1,6 @@
 // A won hair product: the offer with its success rate, the answer, and what the product does.
 #include "app/Form1.h"
+#include "game/RuleTables.h"
 #include "game/Rules.h"
 
 namespace {
@@ -26,6 +27,43 @@ constexpr ItemResult fails[] = {
     {"効果はありませんでした", 4, -1},
 };
 
+void item_works(Form1& f, int16_t k, const QString& name)
+{
+    GameState& st = f.st;
+    f.el.Maru->show();
+    f.Wave_Play(st.App_Dir + "b2.wav");
+    f.Mes_Show(QString::fromUtf8(works[k].text));
+    st.Face_No = works[k].face;
+    if (works[k].hands >= 0)
+        st.Hand_No = works[k].hands;
+    f.el.Mokuta_mes->set_caption(st.Mes_Text[line::product_works + k]);
+    f.Hero_Draw();
+    f.Wait_Time(2000);
+    st.Item_Now = k;
+    f.el.Text1[3]->show();
+    f.el.Text2[3]->show();
+    f.el.Text1[3]->setText(name);
+    f.el.Text2[3]->setText(QString());
+}
+
+void item_fails(Form1& f, int16_t k)
+{
+    GameState& st = f.st;
+    f.el.Batsu->show();
+    f.Wave_Play(st.App_Dir + "b1.wav");
+    f.el.Text1[3]->hide();
+    f.el.Text2[3]->hide();
+    f.Mes_Show(QString::fromUtf8(fails[k].text));
+    st.Face_No = fails[k].face;
+    f.Wait_Time(2000);
+    f.el.Mokuta_mes->set_caption(st.Mes_Text[line::product_fails + k]);
+    f.Hero_Draw();
+    f.Wait_Time(1000);
+    const int32_t loss = st.Item_Table[k][1];
+    f.Mes_Show(QStringLiteral("髪の毛が") + thousands(loss) + QStringLiteral("本減ります"));
+    st.Hair_Count -= loss;
+}
+
 } // namespace
 
 void Form1::Item_YES_Click()
@@ -38,13 +76,10 @@ void Form1::Item_NO_Click()
     st.Yes_No = 2;
 }
 
-// Shows the question and waits for yes or no; the answer arrives from a click during the wait.
+// Waits for yes or no, which arrives from a click during the wait, then takes the question away.
 void Form1::ask_yes_no()
 {
-    while (!(st.Yes_No > 0)) {
-        host.yield();
-        host.sleep_ms(100);
-    }
+    wait_until([this] { return st.Yes_No > 0; });
     el.Label6->hide();
     el.Item_YES->hide();
     el.Item_NO->hide();
@@ -73,12 +108,12 @@ void Form1::Item_Use()
         Wait_Time(2000);
         const bool drawn = try_succeeds(st.Item_Table[k][2], host.random(), st.Success_Mul);
         if (drawn || item_always_works(k, st.Motivation, st.Health))
-            item_works(k, name);
+            item_works(*this, k, name);
         else
-            item_fails(k);
+            item_fails(*this, k);
     } else {
         Mes_Show(name + QStringLiteral("は使いません"));
-        el.Mokuta_mes->set_caption(st.Mes_Text[5]);
+        el.Mokuta_mes->set_caption(st.Mes_Text[line::come_on]);
         st.Face_No = 10;
         Hero_Draw();
     }
@@ -88,37 +123,4 @@ void Form1::Item_Use()
     el.Batsu->hide();
 }
 
-void Form1::item_works(int16_t k, const QString& name)
-{
-    el.Maru->show();
-    Wave_Play(st.App_Dir + "b2.wav");
-    Mes_Show(QString::fromUtf8(works[k].text));
-    st.Face_No = works[k].face;
-    if (works[k].hands >= 0)
-        st.Hand_No = works[k].hands;
-    el.Mokuta_mes->set_caption(st.Mes_Text[k + 20]);
-    Hero_Draw();
-    Wait_Time(2000);
-    st.Item_Now = k;
-    el.Text1[3]->show();
-    el.Text2[3]->show();
-    el.Text1[3]->setText(name);
-    el.Text2[3]->setText(QString());
-}
 
-void Form1::item_fails(int16_t k)
-{
-    el.Batsu->show();
-    Wave_Play(st.App_Dir + "b1.wav");
-    el.Text1[3]->hide();
-    el.Text2[3]->hide();
-    Mes_Show(QString::fromUtf8(fails[k].text));
-    st.Face_No = fails[k].face;
-    Wait_Time(2000);
-    el.Mokuta_mes->set_caption(st.Mes_Text[k + 10]);
-    Hero_Draw();
-    Wait_Time(1000);
-    const int32_t loss = st.Item_Table[k][1];
-    Mes_Show(QStringLiteral("髪の毛が") + thousands(loss) + QStringLiteral("本減ります"));
-    st.Hair_Count -= loss;
-}

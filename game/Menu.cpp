@@ -3,17 +3,12 @@
 #include "game/Rules.h"
 #include "render/Colours.h"
 
-namespace {
-const QColor plan_white = from_bgr(0xFFFFFF);
-const QColor plan_picked = from_bgr(0xC0FFFF);
-} // namespace
-
 void Form1::Menu_Deal()
 {
     el.Menu_OK->hide();
     for (int p = 0; p <= 2; ++p) {
         el.Label1[p]->set_caption(QString());
-        set_back_colour(*el.Label1[p], plan_white);
+        set_back_colour(*el.Label1[p], colour::white);
         el.Label1[p]->setEnabled(true);
         el.Text1[p]->setText(QString());
         el.Text2[p]->setText(QString());
@@ -31,8 +26,8 @@ void Form1::Menu_Deal()
 void Form1::Label1_Click(int16_t Index)
 {
     for (Label* plan : el.Label1)
-        set_back_colour(*plan, plan_white);
-    set_back_colour(*el.Label1[Index], plan_picked);
+        set_back_colour(*plan, colour::white);
+    set_back_colour(*el.Label1[Index], colour::light_yellow);
     st.Plan_No = Index;
     el.Menu_OK->show();
 }

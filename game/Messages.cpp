@@ -26,3 +26,13 @@ void Form1::Wait_Time(int32_t ms)
         host.sleep_ms(100);
     }
 }
+
+// A question, a spin or the quit button: the game waits, letting events run,
+// until the click it waits for has set its flag.
+void Form1::wait_until(const std::function<bool()>& done)
+{
+    while (!done()) {
+        host.yield();
+        host.sleep_ms(100);
+    }
+}

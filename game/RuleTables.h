@@ -120,6 +120,20 @@ inline constexpr std::array<std::array<int16_t, 4>, 5> Doll_Pos = {{
 
 } // namespace tables
 
+// Where the lines the game picks out lie in Mes_Text.
+namespace line {
+inline constexpr int16_t come_on = 5;           // "おいおい。"
+inline constexpr int16_t prize_remark = 6;      // + the prize: what the hero says of it
+inline constexpr int16_t product_fails = 10;    // + the product: how it goes wrong
+inline constexpr int16_t smoke_and_drink = 18;  // "やったぉ！"
+inline constexpr int16_t idle_day = 19;         // "だめ人間・・・。"
+inline constexpr int16_t bonus_day = 20;        // "お。"
+inline constexpr int16_t product_works = 20;    // + the product (1 to 4): how it feels
+inline constexpr int16_t bald = 25;
+inline constexpr int16_t full_hair = 26;
+inline constexpr int16_t first_caller = 31;     // + 4 x the caller: greeting, offer, yes, no
+} // namespace line
+
 // Every line is present: a short initialiser list would leave null texts at the end.
 static_assert(tables::Mes_Text[tables::line_count - 1] != nullptr);
 static_assert(tables::Item_Name[tables::prize_count] != nullptr);

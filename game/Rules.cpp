@@ -1,7 +1,7 @@
 // The game's pure decisions: no window, no clock, just numbers in and numbers out.
 #include "game/Rules.h"
+#include "game/Verify.h"
 
-#include <cassert>
 #include <cmath>
 #include <limits>
 
@@ -13,7 +13,8 @@ int32_t round_even(double value)
 bool try_succeeds(int32_t rate, float u, const std::array<float, 10>& success_mul)
 {
     int32_t step = round_even(rate / 10.0);
-    assert(step >= 0 && step < static_cast<int32_t>(success_mul.size()));
+    MOKUTA_VERIFY(step >= 0 && step < static_cast<int32_t>(success_mul.size()),
+                  "a success rate outside the table");
     double product = static_cast<double>(u) * static_cast<double>(success_mul[step]);
     return round_even(product) != 0;
 }
@@ -34,7 +35,7 @@ int16_t deal_slot(int slot, float r)
     case 1:
         return static_cast<int16_t>(round_even(x + 5.0));
     default:
-        assert(slot == 2);
+        MOKUTA_VERIFY(slot == 2, "a plan has three slots");
         return static_cast<int16_t>(round_even(2.0 * x + 7.0));
     }
 }

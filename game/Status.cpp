@@ -2,12 +2,94 @@
 #include <algorithm>
 
 #include "app/Form1.h"
+#include "game/RuleTables.h"
 #include "game/Rules.h"
 #include "render/Colours.h"
 
 namespace {
-const QColor red = from_bgr(0x0000FF);
-const QColor blue = from_bgr(0xFF0000);
+
+// The last value shown is read back from the box: falling from above 50 to
+// below it, or rising from below 50 to 50 or more, earns a remark. A value
+// of exactly 50 before the fall does not.
+void show_reading(Form1& f, TextBox& box, int16_t value, const QString& falling,
+                  const QString& rising)
+{
+    const int16_t prev = box.text().toShort();
+    if (value < 50) {
+        if (prev > 50)
+            f.Mes_Show(falling);
+        set_fore_colour(box, colour::red);
+    } else {
+        if (prev < 50)
+            f.Mes_Show(rising);
+        set_fore_colour(box, colour::blue);
+    }
+    box.setText(QString::number(value));
+}
+
+// The sound twice, half a second apart: the second starts it again from the top.
+void ending_sound(Form1& f, const QString& file)
+{
+    f.Wave_Play(f.st.App_Dir + file);
+    f.Wait_Time(500);
+    f.Wave_Play(f.st.App_Dir + file);
+}
+
+void show_big_letters(Form1& f, const QString& left, const QString& right, const QColor* colour)
+{
+    for (auto [label, letter] : {std::pair{f.el.Last_mes[0], left}, {f.el.Last_mes[1], right}}) {
+        label->set_caption(letter);
+        label->show();
+        if (colour)
+            set_fore_colour(*label, *colour);
+    }
+}
+
+void bald_ending(Form1& f)
+{
+    GameState& st = f.st;
+    st.Head_No = 0;
+    st.Face_No = 5;
+    st.Hand_No = 0;
+    f.Hero_Draw();
+    f.Midi_Stop();
+    f.el.Check1->hide();
+    f.el.Mokuta_mes->set_caption(st.Mes_Text[line::bald]);
+    ending_sound(f, QStringLiteral("b1.wav"));
+    show_big_letters(f, QStringLiteral("ハ"), QStringLiteral("ゲ"), nullptr);
+    f.Mes_Show(QStringLiteral("ハゲました"));
+    f.Wait_Time(1000);
+    f.End_Show();
+}
+
+void full_hair_ending(Form1& f)
+{
+    GameState& st = f.st;
+    st.Head_No = 4;
+    st.Face_No = 12;
+    st.Hand_No = 0;
+    f.Hero_Draw();
+    f.el.Mokuta_mes->set_caption(st.Mes_Text[line::full_hair]);
+    f.Midi_Stop();
+    f.el.Check1->hide();
+    ending_sound(f, QStringLiteral("b2.wav"));
+    show_big_letters(f, QStringLiteral("フ"), QStringLiteral("サ"), &colour::blue);
+    f.Mes_Show(QStringLiteral("フサフサになりました"));
+    f.Wait_Time(1000);
+    f.End_Show();
+}
+
+// Said straight into the speech line, not typed; then the window may close.
+void last_word(Form1& f, int16_t hands, const QString& remark)
+{
+    f.st.Face_No = 11;
+    f.st.Hand_No = hands;
+    f.el.Mokuta_mes->set_caption(remark);
+    f.Hero_Draw();
+    f.Wait_Time(2000);
+    f.st.Quit_Flag = True;
+}
+
 } // namespace
 
 void Form1::Status_Update()
@@ -17,9 +99,9 @@ void Form1::Status_Update()
         st.Hair_Count = 0;
     el.Text3->setText(thousands(st.Hair_Count));
     if (st.Hair_Count == 0)
-        bald_ending();
+        bald_ending(*this);
     if (st.Hair_Count > 99999)
-        full_hair_ending();
+        full_hair_ending(*this);
 
     if (st.Doll_No != 2 && st.Head_No != 0) {
         const int16_t head = hair_picture_for(st.Hair_Count);
@@ -31,82 +113,10 @@ void Form1::Status_Update()
 
     st.Motivation = std::clamp<int16_t>(st.Motivation, 0, 200);
     st.Health = std::clamp<int16_t>(st.Health, 0, 200);
-    show_reading(*el.Text4, st.Motivation, QStringLiteral("やる気がないようです"),
+    show_reading(*this, *el.Text4, st.Motivation, QStringLiteral("やる気がないようです"),
                  QStringLiteral("やる気がでてきたようです"));
-    show_reading(*el.Text5, st.Health, QStringLiteral("不健康のようです"),
+    show_reading(*this, *el.Text5, st.Health, QStringLiteral("不健康のようです"),
                  QStringLiteral("健康になったようです"));
-}
-
-// The last value shown is read back from the box: falling from above 50 to
-// below it, or rising from below 50 to 50 or more, earns a remark. A value
-// of exactly 50 before the fall does not.
-void Form1::show_reading(TextBox& box, int16_t value, const QString& falling,
-                         const QString& rising)
-{
-    const int16_t prev = box.text().toShort();
-    if (value < 50) {
-        if (prev > 50)
-            Mes_Show(falling);
-        set_fore_colour(box, red);
-    } else {
-        if (prev < 50)
-            Mes_Show(rising);
-        set_fore_colour(box, blue);
-    }
-    box.setText(QString::number(value));
-}
-
-void Form1::bald_ending()
-{
-    st.Head_No = 0;
-    st.Face_No = 5;
-    st.Hand_No = 0;
-    Hero_Draw();
-    Midi_Stop();
-    el.Check1->hide();
-    el.Mokuta_mes->set_caption(st.Mes_Text[25]);
-    ending_sound(QStringLiteral("b1.wav"));
-    show_big_letters(QStringLiteral("ハ"), QStringLiteral("ゲ"), nullptr);
-    Mes_Show(QStringLiteral("ハゲました"));
-    Wait_Time(1000);
-    End_Show();
-}
-
-void Form1::full_hair_ending()
-{
-    st.Head_No = 4;
-    st.Face_No = 12;
-    st.Hand_No = 0;
-    Hero_Draw();
-    el.Mokuta_mes->set_caption(st.Mes_Text[26]);
-    Midi_Stop();
-    el.Check1->hide();
-    ending_sound(QStringLiteral("b2.wav"));
-    const QColor letters = blue;
-    show_big_letters(QStringLiteral("フ"), QStringLiteral("サ"), &letters);
-    Mes_Show(QStringLiteral("フサフサになりました"));
-    Wait_Time(1000);
-    End_Show();
-}
-
-// The sound twice, half a second apart: the second starts it again from the top.
-void Form1::ending_sound(const QString& file)
-{
-    Wave_Play(st.App_Dir + file);
-    Wait_Time(500);
-    Wave_Play(st.App_Dir + file);
-}
-
-void Form1::show_big_letters(const QString& left, const QString& right, const QColor* colour)
-{
-    el.Last_mes[0]->set_caption(left);
-    el.Last_mes[0]->show();
-    if (colour)
-        set_fore_colour(*el.Last_mes[0], *colour);
-    el.Last_mes[1]->set_caption(right);
-    el.Last_mes[1]->show();
-    if (colour)
-        set_fore_colour(*el.Last_mes[1], *colour);
 }
 
 // Only the quit button is left to press; the window closes after the hero's last word.
@@ -117,10 +127,7 @@ void Form1::End_Show()
     el.Menu_OK->setEnabled(false);
     el.Shuffle->setEnabled(false);
     el.Roulet_OK->setEnabled(false);
-    while (!st.Quit_Flag) {
-        host.yield();
-        host.sleep_ms(100);
-    }
+    wait_until([this] { return st.Quit_Flag != False; });
     Form_Unload();
 }
 
@@ -128,18 +135,7 @@ void Form1::Quits_Click()
 {
     el.Quits->setEnabled(false);
     if (st.Hair_Count == 0)
-        last_word(0, QStringLiteral("スキンヘッドもイカしてるぜ。"));
+        last_word(*this, 0, QStringLiteral("スキンヘッドもイカしてるぜ。"));
     if (st.Hair_Count >= 100000)
-        last_word(2, QStringLiteral("モテすぎて困るぜ。"));
-}
-
-// Said straight into the speech line, not typed; then the window may close.
-void Form1::last_word(int16_t hands, const QString& remark)
-{
-    st.Face_No = 11;
-    st.Hand_No = hands;
-    el.Mokuta_mes->set_caption(remark);
-    Hero_Draw();
-    Wait_Time(2000);
-    st.Quit_Flag = True;
+        last_word(*this, 2, QStringLiteral("モテすぎて困るぜ。"));
 }

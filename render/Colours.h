@@ -24,3 +24,15 @@ inline uint32_t to_bgr(const QColor& c)
     return static_cast<uint32_t>(c.red()) | (static_cast<uint32_t>(c.green()) << 8) |
            (static_cast<uint32_t>(c.blue()) << 16);
 }
+
+// The colours the game's procedures paint with.
+namespace colour {
+inline const QColor white = from_bgr(0x00FFFFFF);
+inline const QColor black = from_bgr(0x00000000);
+inline const QColor red = from_bgr(0x000000FF);
+inline const QColor blue = from_bgr(0x00FF0000);
+inline const QColor light_yellow = from_bgr(0x00C0FFFF);  // a picked plan
+inline const QColor pink = from_bgr(0x00C0C0FF);          // the plan being played
+inline const QColor yellow = from_bgr(0x0000FFFF);        // the roulette's band
+inline const QColor light_blue = from_bgr(0x00FF8080);    // the roulette's strip
+} // namespace colour

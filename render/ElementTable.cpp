@@ -4,6 +4,7 @@
 #include <array>
 
 #include "render/Colours.h"
+#include "render/PictureGeometry.h"
 
 namespace {
 
@@ -18,8 +19,7 @@ constexpr Start hidden = Start::Hidden;
 constexpr Start off = Start::HiddenDisabled;
 constexpr Kind btn = Kind::Button, pic = Kind::Picture, lbl = Kind::Label, txt = Kind::TextBox;
 constexpr unsigned see_through = transparent;
-constexpr unsigned kept = keeps_image;
-constexpr unsigned store = border | keeps_image;
+constexpr unsigned store = border;
 
 // A hidden picture store: its box is its picture plus a 2-pixel border.
 constexpr ElementRow stored(const char* name, int index, int w, int h, uint32_t back = sys_bg)
@@ -30,7 +30,7 @@ constexpr ElementRow stored(const char* name, int index, int w, int h, uint32_t 
 constexpr std::array rows = {
     // name, index, kind, container, left, top, width, height, caption, font, fore, back, start, tab, look
     ElementRow{"Starts", -1, btn, "Form1", 232, 264, 73, 41, "はじめ", G(9.75), def, def, shown, 81, plain},
-    ElementRow{"Titles", -1, pic, "Form1", 16, 456, 521, 169, "", win, sys_text, sys_bg, shown, 82, kept},
+    ElementRow{"Titles", -1, pic, "Form1", 16, 456, 521, 169, "", win, sys_text, sys_bg, shown, 82, plain},
     ElementRow{"Titlet", -1, lbl, "Titles", 376, 40, 97, 17, "レッツ育毛！", G(9.75, true), 0x00FF0000, def, hidden, 83, see_through},
     stored("Pics", 0, 132, 190), stored("Pics", 1, 132, 190),
     stored("Heads", 0, 39, 28, 0x00000000),
@@ -75,9 +75,9 @@ constexpr std::array rows = {
     ElementRow{"Picture3", -1, pic, "Form1", 8, 104, 185, 185, "", G(9), sys_text, sys_bg, shown, 14, plain},
     ElementRow{"Help_mes", -1, txt, "Form1", 8, 0, 377, 25, "Text", G(11.25, true), 0x00FFFFFF, 0x00FF0000, shown, 12, plain},
     ElementRow{"Roulet_OK", -1, btn, "Form1", 128, 128, 41, 25, "Go", win, def, def, shown, 11, plain},
-    ElementRow{"Picture1", -1, pic, "Form1", 24, 128, 89, 105, "", P(12, true), 0x00FFFFFF, 0x00FF8080, shown, 9, kept},
+    ElementRow{"Picture1", -1, pic, "Form1", 24, 128, 89, 105, "", P(12, true), 0x00FFFFFF, 0x00FF8080, shown, 9, plain},
     ElementRow{"Frame1", -1, Kind::Frame, "Form1", 16, 112, 169, 129, "ボーナスルーレット", win, def, 0x00FFFFFF, shown, 10, plain},
-    ElementRow{"Picture2", -1, pic, "Frame1", 104, 48, 57, 73, "", win, sys_text, 0x00FFFFFF, shown, 13, kept},
+    ElementRow{"Picture2", -1, pic, "Frame1", 104, 48, 57, 73, "", win, sys_text, 0x00FFFFFF, shown, 13, plain},
     ElementRow{"Batsu", -1, lbl, "Picture2", 0, 16, 57, 49, "×", P(39.75), 0x00C0C000, def, hidden, 33, see_through},
     ElementRow{"Maru", -1, lbl, "Picture2", 0, 16, 57, 49, "○", P(39.75), 0x00FF80FF, def, hidden, 32, see_through},
     ElementRow{"Text6", -1, txt, "Form1", 344, 32, 25, 18, "1", G(9.75), 0x00FF0000, def, shown, 35, plain},
@@ -92,6 +92,27 @@ constexpr std::array rows = {
     ElementRow{"Label1", 1, lbl, "Form1", 72, 48, 65, 41, "Label1", G(9.75), sys_text, 0x00FFFFFF, shown, 6, plain},
     ElementRow{"Label1", 2, lbl, "Form1", 144, 48, 65, 41, "Label1", G(9.75), sys_text, 0x00FFFFFF, shown, 5, plain},
 };
+
+constexpr bool same_name(const char* a, const char* b)
+{
+    while (*a && *a == *b)
+        ++a, ++b;
+    return *a == *b;
+}
+
+// A store's box is its picture plus its 2-pixel border, as the pictures' own
+// sizes say; the prize sheet's box is the one store that does not size itself.
+constexpr bool stores_fit_their_pictures()
+{
+    for (const picture::Stored& picture : picture::catalogue)
+        for (const ElementRow& row : rows)
+            if (same_name(row.name, picture.store) && row.index == picture.index &&
+                row.look == store && !same_name(row.name, "Bottle") &&
+                (row.w != picture.size.w + 2 || row.h != picture.size.h + 2))
+                return false;
+    return true;
+}
+static_assert(stores_fit_their_pictures());
 
 } // namespace
 

@@ -21,7 +21,6 @@ enum Look : unsigned {
     plain = 0,
     transparent = 1,  // a label that draws only its text
     border = 2,       // a picture box with a flat 1-pixel border
-    keeps_image = 4,  // a picture box whose drawn image the game uses
 };
 
 struct ElementRow {

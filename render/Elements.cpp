@@ -12,6 +12,7 @@
 #include <QFont>
 #include <QFontDatabase>
 
+#include "game/Verify.h"
 #include "platform/Host.h"
 #include "render/Accessible.h"
 #include "render/Colours.h"
@@ -147,7 +148,7 @@ void Elements::build()
 
     for (const ElementRow& row : element_rows()) {
         QWidget* parent = std::strcmp(row.container, "Form1") == 0 ? Form1 : find(row.container);
-        Q_ASSERT_X(parent, row.name, "a container must come before what it holds");
+        MOKUTA_VERIFY(parent, "a container must come before what it holds");
         entries_.push_back({&row, make(row, parent)});
     }
 }
@@ -227,7 +228,7 @@ template <typename T>
 static void bind_one(const Elements& el, T*& out, const char* name, int index = -1)
 {
     out = qobject_cast<T*>(el.find(name, index));
-    Q_ASSERT_X(out, name, "every named element is in the table with its kind");
+    MOKUTA_VERIFY(out, "every named element is in the table with its kind");
 }
 
 template <typename T, std::size_t N>

@@ -1,12 +1,12 @@
 // The hero in his picture: body, face, hair and hands laid over each other, and a caller beside him.
 #include "app/Form1.h"
+#include "render/PictureGeometry.h"
 #include "render/Raster.h"
 
 namespace {
 
-constexpr int body_w = 130, body_h = 188;
-constexpr int hair_w = 110, hair_h = 138;
-constexpr int big_face = 12;
+using namespace picture;
+constexpr int16_t big_face_no = 12;
 
 int16_t tanned_hair(int16_t head)
 {
@@ -28,16 +28,16 @@ int16_t tanned_hands(int16_t hands)
     }
 }
 
-const char* const faces[] = {
+const char* const face_words[] = {
     "落ち着いた顔", "きょとんとした顔", "がっくりした顔", "疲れた顔", "悲しそうな顔",
     "泣き顔", "しらけた顔", "大喜びの顔", "照れた顔", "苦笑い", "痛そうな顔",
     "うれしそうな顔", "キメ顔で親指を立てている", "キメ顔で親指を立てている",
 };
-const char* const hair[] = {
+const char* const hair_words[] = {
     "髪はない", "てっぺんにだけ短い髪", "短いツンツン頭", "前髪のあるふつうの髪",
     "ふさふさの髪", "金髪のツンツン頭", "ロングヘアのカツラ", "金髪の前髪", "てっぺんにだけ金髪",
 };
-const char* const hands[] = {
+const char* const hands_words[] = {
     "", "タバコを持ってピースしている", "扇子をかかげている", "女の子の買い物の荷物を持っている",
     "ビールを飲んでいる",
 };
@@ -51,10 +51,10 @@ QString hero_description(const GameState& st, bool with_caller)
         return QStringLiteral("あやしい老人が薬を差し出している。");
     QStringList parts;
     if (st.Hand_No < 3)
-        parts << QString::fromUtf8(faces[st.Face_No]);
-    parts << QString::fromUtf8(hair[st.Head_No == 0 ? 0 : st.Tan_Look ? tanned_hair(st.Head_No) : st.Head_No]);
+        parts << QString::fromUtf8(face_words[st.Face_No]);
+    parts << QString::fromUtf8(hair_words[st.Head_No == 0 ? 0 : st.Tan_Look ? tanned_hair(st.Head_No) : st.Head_No]);
     if (st.Hand_No > 0)
-        parts << QString::fromUtf8(hands[st.Hand_No]);
+        parts << QString::fromUtf8(hands_words[st.Hand_No]);
     if (st.Body_No == 1)
         parts << QStringLiteral("日焼けしている");
     if (with_caller && (st.Doll_No == 0 || st.Doll_No == 2))
@@ -70,17 +70,17 @@ void fit_scratch(PictureBox& scratch, int w, int h)
     scratch.place(QRect(0, 0, w + 2, h + 2));
 }
 
-} // namespace
-
-int16_t Form1::hair_picture() const
+int16_t hair_picture(const GameState& st)
 {
     return st.Tan_Look ? tanned_hair(st.Head_No) : st.Head_No;
 }
 
-int16_t Form1::hands_picture() const
+int16_t hands_picture(const GameState& st)
 {
     return st.Tan_Look ? tanned_hands(st.Hand_No) : st.Hand_No;
 }
+
+} // namespace
 
 void Form1::Hero_Draw()
 {
@@ -103,19 +103,19 @@ void Form1::Hero_Draw()
 
 void Form1::Mask_Head()
 {
-    fit_scratch(*el.Maskwork[0], hair_w, hair_h);
-    Mask_Make(*el.Maskwork[0], *el.Heads[hair_picture()], hair_w, hair_h);
+    fit_scratch(*el.Maskwork[0], hair.w, hair.h);
+    Mask_Make(*el.Maskwork[0], *el.Heads[hair_picture(st)], hair.w, hair.h);
 }
 
 // The large face's mask comes from Faces(12) also when its tanned colours
 // are drawn: the two pictures have the same outline.
 void Form1::Mask_Face()
 {
-    st.Face_W = 115;
-    st.Face_H = 96;
-    if (st.Face_No == big_face) {
-        st.Face_W = 180;
-        st.Face_H = 168;
+    st.Face_W = face.w;
+    st.Face_H = face.h;
+    if (st.Face_No == big_face_no) {
+        st.Face_W = big_face.w;
+        st.Face_H = big_face.h;
     }
     fit_scratch(*el.Maskwork[1], st.Face_W, st.Face_H);
     Mask_Make(*el.Maskwork[1], *el.Faces[st.Face_No], st.Face_W, st.Face_H);
@@ -123,64 +123,64 @@ void Form1::Mask_Face()
 
 void Form1::Mask_Hands()
 {
-    const auto& place = st.Hand_Pos[hands_picture()];
+    const auto& place = st.Hand_Pos[hands_picture(st)];
     fit_scratch(*el.Maskwork[2], place[2], place[3]);
-    Mask_Make(*el.Maskwork[2], *el.hands[hands_picture()], place[2], place[3]);
+    Mask_Make(*el.Maskwork[2], *el.hands[hands_picture(st)], place[2], place[3]);
 }
 
 void Form1::Draw_Body()
 {
-    st.Draw_X = 170;
+    st.Draw_X = body_x;
     if (st.Stand_Left)
-        st.Draw_X = 90;
+        st.Draw_X = body_x + stand_left_dx;
     if (st.Hand_No == 3)
-        st.Draw_X = 140;
-    BitBlt(*el.Mokuta, st.Draw_X, 60, body_w, body_h, *el.Pics[st.Body_No], 0, 0, Rop::SRCCOPY);
+        st.Draw_X = body_shopping_x;
+    BitBlt(*el.Mokuta, st.Draw_X, body_y, body.w, body.h, *el.Pics[st.Body_No], 0, 0, Rop::SRCCOPY);
 }
 
 void Form1::Draw_Head()
 {
-    st.Draw_X = 182;
+    st.Draw_X = body_x + hair_dx;
     if (st.Stand_Left)
-        st.Draw_X = 102;
+        st.Draw_X = body_x + stand_left_dx + hair_dx;
     if (st.Hand_No == 3)
-        st.Draw_X = 152;
-    masked_copy(*el.Mokuta, st.Draw_X, 43, hair_w, hair_h, *el.Maskwork[0],
-                *el.Heads[hair_picture()]);
+        st.Draw_X = body_shopping_x + hair_dx;
+    masked_copy(*el.Mokuta, st.Draw_X, body_y + hair_dy, hair.w, hair.h, *el.Maskwork[0],
+                *el.Heads[hair_picture(st)]);
 }
 
 void Form1::Draw_Face()
 {
     int16_t k = st.Face_No;
-    st.Draw_X = 170;
-    st.Draw_Y = 96;
-    st.Face_W = 115;
-    st.Face_H = 96;
-    if (st.Face_No == big_face) {
-        st.Draw_X = 140;
-        st.Draw_Y = 80;
-        st.Face_W = 180;
-        st.Face_H = 168;
+    st.Draw_X = body_x + face_dx;
+    st.Draw_Y = body_y + face_dy;
+    st.Face_W = face.w;
+    st.Face_H = face.h;
+    if (st.Face_No == big_face_no) {
+        st.Draw_X = body_x + big_face_dx;
+        st.Draw_Y = body_y + big_face_dy;
+        st.Face_W = big_face.w;
+        st.Face_H = big_face.h;
         if (st.Tan_Look)
             k = 13;
     }
     if (st.Stand_Left)
-        st.Draw_X = static_cast<int16_t>(st.Draw_X - 80);
+        st.Draw_X = static_cast<int16_t>(st.Draw_X + stand_left_dx);
     masked_copy(*el.Mokuta, st.Draw_X, st.Draw_Y, st.Face_W, st.Face_H, *el.Maskwork[1],
                 *el.Faces[k]);
 }
 
 void Form1::Draw_Hands()
 {
-    const int16_t k = hands_picture();
+    const int16_t k = hands_picture(st);
     const auto& place = st.Hand_Pos[k];
     st.Draw_X = place[0];
     if (st.Stand_Left)
-        st.Draw_X = static_cast<int16_t>(st.Draw_X - 80);
+        st.Draw_X = static_cast<int16_t>(st.Draw_X + stand_left_dx);
     masked_copy(*el.Mokuta, st.Draw_X, place[1], place[2], place[3], *el.Maskwork[2], *el.hands[k]);
 }
 
-// The player sees the hero alone for a moment before the caller joins him;
+// The hero is drawn first and the caller beside him, in the same refresh;
 // the old man stands alone.
 void Form1::Draw_Doll()
 {

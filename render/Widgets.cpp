@@ -3,6 +3,8 @@
 
 #include "render/Colours.h"
 
+#include <cmath>
+
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -223,10 +225,19 @@ void PictureBox::fit_image()
     image_ = grown;
 }
 
+// At whole scale factors every picture pixel becomes a square of screen
+// pixels, exactly; at 1.25 or 1.5 nearest-neighbour scaling would make some
+// rows and columns wider than others, so the pictures are smoothed there.
+static bool fractional(qreal scale)
+{
+    return std::abs(scale - std::round(scale)) > 0.01;
+}
+
 void PictureBox::paintEvent(QPaintEvent*)
 {
     decode_if_pending();
     QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, fractional(devicePixelRatioF()));
     int edge = border_ ? 1 : 0;
     p.fillRect(rect(), background_);
     p.drawImage(edge, edge, shown_);

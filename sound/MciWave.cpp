@@ -19,6 +19,13 @@ bool fits_a_command(const QString& path)
 // never reports playing must not leave the game waiting for ever.
 constexpr int longest_start_wait_ms = 5000;
 
+// The box keeps the game's own words; the terminal also hears why.
+void music_failed(Form1& f, const char* box, const std::string& why)
+{
+    f.host.message_box(QString::fromLatin1(box));
+    f.host.note(QStringLiteral("the music could not be played: ") + QString::fromStdString(why));
+}
+
 } // namespace
 
 void Form1::Wave_Play(const QString& path)
@@ -31,12 +38,6 @@ void Form1::Wave_Play(const QString& path)
     mci.send("play waveaudio from 0");
 }
 
-// The box keeps the game's own words; the terminal also hears why.
-void Form1::music_failed(const char* box, const std::string& why)
-{
-    host.message_box(QString::fromLatin1(box));
-    host.note(QStringLiteral("the music could not be played: ") + QString::fromStdString(why));
-}
 
 void Form1::Wave_Stop()
 {
@@ -47,19 +48,19 @@ int32_t Form1::Midi_Play(const QString& path)
 {
     el.Timer1.set_enabled(false);
     if (!fits_a_command(path)) {
-        music_failed("MCI(midi_open) error.", path.toStdString() + " holds a double quote");
+        music_failed(*this, "MCI(midi_open) error.", path.toStdString() + " holds a double quote");
         return static_cast<int32_t>(media_error::bad_command);
     }
     uint32_t r = 0;
     if (!path.isEmpty())
         r = mci.send(open_command(path, "sequencer", "midifile"));
     if (r != 0) {
-        music_failed("MCI(midi_open) error.", mci.last_error());
+        music_failed(*this, "MCI(midi_open) error.", mci.last_error());
         return static_cast<int32_t>(r);
     }
     r = mci.send("play midifile from 0");
     if (r != 0) {
-        music_failed("MCI(midi_play) error.", mci.last_error());
+        music_failed(*this, "MCI(midi_play) error.", mci.last_error());
         return static_cast<int32_t>(r);
     }
     for (int waited_ms = 0;; waited_ms += 100) {
@@ -67,7 +68,7 @@ int32_t Form1::Midi_Play(const QString& path)
         if (Midi_Status() == QLatin1String("PLAYING"))
             break;
         if (waited_ms >= longest_start_wait_ms) {
-            music_failed("MCI(midi_play) error.", "the sequencer never started playing");
+            music_failed(*this, "MCI(midi_play) error.", "the sequencer never started playing");
             return static_cast<int32_t>(media_error::no_audio_device);
         }
         host.sleep_ms(100);
@@ -99,12 +100,12 @@ void Form1::Midi_Loop()
         return;
     uint32_t r = mci.send("play midifile from 0");
     if (r != 0) {
-        music_failed("MCI(midi_loop) error.", mci.last_error());
+        music_failed(*this, "MCI(midi_loop) error.", mci.last_error());
         return;
     }
     for (int waited_ms = 0; Midi_Status() != QLatin1String("PLAYING"); waited_ms += 200) {
         if (waited_ms >= longest_start_wait_ms) {
-            music_failed("MCI(midi_loop) error.", "the sequencer never started playing");
+            music_failed(*this, "MCI(midi_loop) error.", "the sequencer never started playing");
             return;
         }
         host.sleep_ms(200);

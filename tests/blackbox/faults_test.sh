@@ -23,16 +23,13 @@ game_window() {
     [ -n "$win" ] || fail "$1: the game window did not appear: $(cat "$err")"
     read -r ox oy < <(client_origin "$win")
 }
-# OK on the game's message box, pressed again if the window manager lost the key.
+no_box() { [ -z "$(xdotool search --onlyvisible --name "^もくた君\$" 2>/dev/null)" ]; }
+# OK on the game's message box.
 answer_box() {
     local box
     box=$(wait_window "もくた君")
     [ -n "$box" ] || fail "$1: no message box: $(cat "$err")"
-    for _ in 1 2 3; do
-        xdotool windowactivate --sync "$box" key --clearmodifiers Return 2>/dev/null
-        sleep 0.5
-        [ -z "$(xdotool search --onlyvisible --name "^もくた君\$" 2>/dev/null)" ] && return
-    done
+    press_until "$box" Return no_box
 }
 expect_line() {
     grep -q -- "$2" "$err" || fail "$1: stderr does not say '$2': $(cat "$err")"

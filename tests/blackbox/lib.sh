@@ -100,19 +100,27 @@ wait_pixel() {
     return 1
 }
 
-# Closes the window as a player would, with the window manager's Alt+F4, and waits for the
-# program to end (sets `status`). A key can be lost while the window manager is still
-# busy with a new window, so it is pressed again if nothing happens.
-close_window() {
-    local win=$1 pid=$2
+# Presses a key on a window until the command after it holds, up to three times: a key can
+# be lost while the window manager is still busy with a new window.
+press_until() {
+    local win=$1 key=$2
+    shift 2
     for _ in 1 2 3; do
-        xdotool windowactivate --sync "$win" key --clearmodifiers alt+F4 2>/dev/null
+        xdotool windowactivate --sync "$win" key --clearmodifiers "$key" 2>/dev/null
         for _ in $(seq 30); do
-            kill -0 "$pid" 2>/dev/null || break 2
+            "$@" && return 0
             sleep 0.1
         done
     done
-    wait_exit "$pid"
+    return 1
+}
+gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# Closes the window as a player would, with the window manager's Alt+F4, and waits for the
+# program to end (sets `status`).
+close_window() {
+    press_until "$1" alt+F4 gone "$2"
+    wait_exit "$2"
 }
 
 # Starts the game in its own directory in a display of its own and waits for its window:

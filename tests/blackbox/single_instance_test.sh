@@ -19,14 +19,7 @@ grep -q "既に起動しています。" "$scratch/second" || fail "the second c
 windows=$(xdotool search --onlyvisible --name "^もくた君 1.20\$" | wc -l)
 [ "$windows" = "1" ] || fail "$windows game windows are open"
 
-# OK on the box; pressed again if the window manager lost the first key.
-for _ in 1 2 3; do
-    xdotool windowactivate --sync "$box" key --clearmodifiers Return 2>/dev/null
-    for _ in $(seq 30); do
-        kill -0 "$second" 2>/dev/null || break 2
-        sleep 0.1
-    done
-done
+press_until "$box" Return gone "$second"
 wait_exit "$second"
 [ "$status" = "1" ] || fail "the second copy ended with $status"
 kill -0 "$first" 2>/dev/null || fail "the first copy ended too"

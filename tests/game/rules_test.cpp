@@ -82,3 +82,11 @@ TEST(DayCounter, StopsAtTheLastDayItCanHold)
     EXPECT_EQ(next_day(32766), 32767);
     EXPECT_EQ(next_day(32767), 32767);
 }
+
+// The rules' own checks are on in every build, the tested one included, and stop loudly.
+TEST(ChecksThatStayOn, ARateBeyondTheTableStopsTheGameWithWhere)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    std::array<float, 10> success_mul{};
+    EXPECT_DEATH(try_succeeds(1000, 0.5f, success_mul), "Rules.cpp:[0-9]+: a success rate outside the table");
+}
