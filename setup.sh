@@ -17,7 +17,7 @@ packages=(
 )
 # To build and run the tests and the tools, remake the pictures, and check the package.
 $game_only || packages+=(
-    python3 libx11-dev
+    python3 libx11-dev libxdamage-dev
     googletest libgtest-dev libbenchmark-dev
     xvfb openbox xdotool imagemagick x11-utils
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
