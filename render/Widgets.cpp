@@ -165,6 +165,28 @@ void PictureBox::set_picture(const QString& resource)
 {
     pending_ = resource;
     image_ = QImage();
+    blank_pending_ = false;
+}
+
+QImage PictureBox::blank() const
+{
+    QImage made(blank_size_, QImage::Format_RGB32);
+    made.fill(blank_colour_);
+    return made;
+}
+
+// A box told to show its blank before anything was drawn into it: the blank
+// is made when first painted, shared with the kept image if that is untouched.
+void PictureBox::show_blank() const
+{
+    shown_blank_pending_ = false;
+    if (!blank_pending_) {
+        shown_ = blank();
+        return;
+    }
+    blank_pending_ = false;
+    image_ = blank();
+    shown_ = image_;
 }
 
 // The picture sits at the box's inner top-left corner, over its background;
@@ -188,7 +210,8 @@ void PictureBox::decode() const
 // one, which then copies it: what is on screen changes only here.
 void PictureBox::refresh()
 {
-    shown_ = image();
+    shown_blank_pending_ = blank_pending_;
+    shown_ = blank_pending_ ? QImage() : image();
     update();
 }
 
@@ -203,6 +226,7 @@ void PictureBox::draw_pending() const
     pending_drawing_ = nullptr;
     drawing(image_);
     shown_ = image_;
+    shown_blank_pending_ = false;
 }
 
 void PictureBox::place(const QRect& box)
@@ -215,6 +239,13 @@ void PictureBox::place(const QRect& box)
 void PictureBox::fit_image()
 {
     QSize size = inner_size();
+    const bool never_used = image_.isNull() && !blank_pending_ && pending_.isEmpty() && !pending_drawing_;
+    if (never_used && !size.isEmpty()) {
+        blank_pending_ = true;
+        blank_size_ = size;
+        blank_colour_ = background_;
+        return;
+    }
     if (size == image().size())
         return;
     QImage grown(size, QImage::Format_RGB32);
@@ -235,12 +266,13 @@ static bool fractional(qreal scale)
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
+    const QImage& shown = shown_image();
     decode_if_pending();
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform, fractional(devicePixelRatioF()));
     int edge = border_ ? 1 : 0;
     p.fillRect(rect(), background_);
-    p.drawImage(edge, edge, shown_);
+    p.drawImage(edge, edge, shown);
     if (border_) {
         p.setPen(QColor(0, 0, 0));
         p.drawRect(rect().adjusted(0, 0, -1, -1));

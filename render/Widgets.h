@@ -104,7 +104,12 @@ public:
     // A drawing into the kept image, shown at once, but done only when the
     // image is first needed (to paint it, to draw more into it, to copy from it).
     void draw_when_needed(std::function<void(QImage&)> drawing);
-    const QImage& shown_image() const { return shown_; }
+    const QImage& shown_image() const
+    {
+        if (shown_blank_pending_)
+            show_blank();
+        return shown_;
+    }
     QColor background() const { return background_; }
     void set_background(const QColor& c);
 
@@ -128,11 +133,17 @@ private:
     void fit_image();
     void decode_if_pending() const
     {
+        if (blank_pending_) {
+            blank_pending_ = false;
+            image_ = blank();
+        }
         if (!pending_.isEmpty())
             decode();
         if (pending_drawing_)
             draw_pending();
     }
+    QImage blank() const;
+    void show_blank() const;
     void decode() const;
     void draw_pending() const;
 
@@ -140,9 +151,15 @@ private:
     QColor background_ = Qt::white;
     uint32_t surface_background_ = 0x00FFFFFF;
     mutable QImage image_;
+    // A box that has never held anything gets its blank image only when
+    // something first uses it: most boxes are covered or empty at the start.
+    mutable bool blank_pending_ = false;
+    QSize blank_size_;
+    QColor blank_colour_;
     mutable QString pending_;
     mutable std::function<void(QImage&)> pending_drawing_;
     mutable QImage shown_;
+    mutable bool shown_blank_pending_ = false;
 };
 
 // The window itself; closing it by any means runs the game's unload.

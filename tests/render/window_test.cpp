@@ -125,8 +125,11 @@ TEST(Window, PictureBoxesShowTheirDrawingOnlyWhenTold)
 {
     LoadedGame g;
     PictureBox& mokuta = *g.el().Mokuta;
+    const QColor blank = mokuta.background();
     mokuta.image().fill(Qt::red);
-    EXPECT_NE(mokuta.shown_image().pixelColor(5, 5), QColor(Qt::red));
+    // Until told, the box shows the blank it started with, at its full inner size.
+    EXPECT_EQ(mokuta.shown_image().pixelColor(5, 5), blank);
+    EXPECT_EQ(mokuta.shown_image().size(), mokuta.image().size());
     mokuta.refresh();
     EXPECT_EQ(mokuta.shown_image().pixelColor(5, 5), QColor(Qt::red));
 }
