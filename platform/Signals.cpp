@@ -1,6 +1,7 @@
 // SIGTERM, SIGINT and SIGHUP, turned into a call on the window's thread at its next chance.
 #include "platform/Signals.h"
 
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>

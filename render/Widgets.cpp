@@ -145,6 +145,9 @@ PictureBox::PictureBox(QWidget* parent, bool border) : QWidget(parent), border_(
 
 void PictureBox::set_background(const QColor& c)
 {
+    // What the box holds or shows, made or not yet, keeps the colour it had.
+    shown_image();
+    decode_if_pending();
     background_ = c;
     surface_background_ = to_bgr(c);
     set_back_colour(*this, c);
@@ -170,13 +173,15 @@ void PictureBox::set_picture(const QString& resource)
 
 QImage PictureBox::blank() const
 {
-    QImage made(blank_size_, QImage::Format_RGB32);
-    made.fill(blank_colour_);
+    QImage made(inner_size(), QImage::Format_RGB32);
+    made.fill(background_);
     return made;
 }
 
 // A box told to show its blank before anything was drawn into it: the blank
 // is made when first painted, shared with the kept image if that is untouched.
+// Made later, it has the box's size by then; on screen that is the same
+// background either way.
 void PictureBox::show_blank() const
 {
     shown_blank_pending_ = false;
@@ -242,8 +247,6 @@ void PictureBox::fit_image()
     const bool never_used = image_.isNull() && !blank_pending_ && pending_.isEmpty() && !pending_drawing_;
     if (never_used && !size.isEmpty()) {
         blank_pending_ = true;
-        blank_size_ = size;
-        blank_colour_ = background_;
         return;
     }
     if (size == image().size())

@@ -151,11 +151,11 @@ private:
     QColor background_ = Qt::white;
     uint32_t surface_background_ = 0x00FFFFFF;
     mutable QImage image_;
-    // A box that has never held anything gets its blank image only when
-    // something first uses it: most boxes are covered or empty at the start.
+    // A box that has never held anything gets its blank image (its inside, in
+    // its background) only when something first uses it: most boxes are
+    // covered or empty at the start. A change of background makes it first; a
+    // change of size would grow or cut it into the same blank.
     mutable bool blank_pending_ = false;
-    QSize blank_size_;
-    QColor blank_colour_;
     mutable QString pending_;
     mutable std::function<void(QImage&)> pending_drawing_;
     mutable QImage shown_;
