@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
     display_check.reset();
     start_decoding_title_pictures();
     QApplication::setStyle(QStringLiteral("Fusion"));
-    register_typefaces();
+    wait_for_font_configuration();
     // The game's own window font for everything, message boxes included: the
     // toolkit's default face would be looked up only to be replaced.
     QApplication::setFont(font_for(FontSpec{Typeface::PGothic, 9, false}));

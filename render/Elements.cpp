@@ -33,9 +33,9 @@ const QStringList& stand_ins(Typeface face)
     return face == Typeface::Gothic ? fixed : proportional;
 }
 
-// Each element asks for the installed stand-in by its own name: looking the
-// game's names up through the substitution list costs a search of every
-// installed font per size, and picks the same face.
+// Each element asks for the first installed stand-in by its own name, which
+// is cheaper than having the toolkit search for the game's names at every
+// size; with none installed, the game's own name lets the desktop choose.
 QString resolved_family(Typeface face)
 {
     static QString fixed, proportional;
@@ -63,12 +63,10 @@ void start_reading_font_configuration()
     font_configuration = std::thread([] { FcInit(); });
 }
 
-void register_typefaces()
+void wait_for_font_configuration()
 {
     if (font_configuration.joinable())
         font_configuration.join();
-    QFont::insertSubstitutions(gothic, stand_ins(Typeface::Gothic));
-    QFont::insertSubstitutions(p_gothic, stand_ins(Typeface::PGothic));
 }
 
 // Points become pixels at 96 dots per inch, whatever the screen says, so

@@ -118,7 +118,8 @@ private:
 // Reads the desktop's font configuration on another thread, while the
 // application object comes up; the first font the window needs then finds it ready.
 void start_reading_font_configuration();
-// Registers the Japanese Gothic faces that stand in for the game's typefaces.
-void register_typefaces();
+// Waits for that reading to end; every font the game asks for is then one of the
+// installed Japanese Gothic faces that stand in for its typefaces.
+void wait_for_font_configuration();
 QFont font_for(const FontSpec& wanted);
 int pixel_size(double points);

@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    register_typefaces();
+    wait_for_font_configuration();
     MeasuringHost host;  // draws that always win: no mood remark lengthens the day
     SdlMediaCommands sound(host);
     Form1 form(host, sound);

@@ -133,7 +133,7 @@ int main(int argc, char* argv[])
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    register_typefaces();
+    wait_for_font_configuration();
     out_dir = argc > 1 ? argv[1] : "/tmp/scenes";
     QDir().mkpath(out_dir);
     bonus_day(0, false, false);

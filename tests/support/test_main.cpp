@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    register_typefaces();
+    wait_for_font_configuration();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
