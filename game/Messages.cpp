@@ -2,17 +2,20 @@
 #include "app/Form1.h"
 #include "game/Rules.h"
 
-// The ideographic space in front is part of the message's look; each
-// character takes 50 ms, so a message of k characters takes (k + 1) x 50 ms.
-void Form1::Mes_Show(const QString& text)
+// The ideographic space in front is part of the message's look. In Japanese
+// each character takes 50 ms, so a message of k characters takes
+// (k + 1) x 50 ms; in every other language the message takes as long as its
+// Japanese, its own characters spread evenly over that time.
+void Form1::Mes_Show(const Words& message)
 {
-    const QString s = QString(QChar(0x3000)) + text;
+    const QString s = QString(QChar(0x3000)) + message.text;
     const int16_t n = static_cast<int16_t>(s.size());
+    const int32_t total_ms = 50 * (static_cast<int32_t>(message.japanese.size()) + 1);
     el.Help_mes->begin_typing();
     for (int16_t i = 1; i <= n; ++i) {
         el.Help_mes->setText(s.left(i));
         host.yield();
-        host.sleep_ms(50);
+        host.sleep_ms(typing_pause_ms(total_ms, n, i));
     }
     el.Help_mes->end_typing();
     el.Help_mes->setFocus();
