@@ -1,4 +1,5 @@
-// The command line: the usual --help and --version, the language to play in, and a short word for anything else.
+// The command line: the usual --help and --version, the language to play in, and a short
+// word for anything else.
 #include "app/CommandLine.h"
 
 #include <cstdio>
@@ -58,7 +59,8 @@ std::optional<int> answer_command_line(int argc, char* argv[], QString& language
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{"h", "help", "?"});
     const QCommandLineOption version(QStringList{"v", "version"});
-    const QCommandLineOption language_option(QStringList{"l", "language"}, QString(), QStringLiteral("language"));
+    const QCommandLineOption language_option(QStringList{"l", "language"}, QString(),
+                                             QStringLiteral("language"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(language_option);
@@ -83,7 +85,8 @@ std::optional<int> answer_command_line(int argc, char* argv[], QString& language
     const QStringList known = QStringList{QString::fromLatin1(japanese)} + translated_languages();
     if (!language.isEmpty() && !known.contains(language)) {
         std::fprintf(stderr, "mokuta: no language '%s': the game speaks %s\nTry 'mokuta --help'.\n",
-                     language.toLocal8Bit().constData(), known.join(QStringLiteral(", ")).toLocal8Bit().constData());
+                     language.toLocal8Bit().constData(),
+                     known.join(QStringLiteral(", ")).toLocal8Bit().constData());
         return 2;
     }
     return std::nullopt;

@@ -1,4 +1,5 @@
-// The command line: the usual --help and --version, the language to play in, and a short word for anything else.
+// The command line: the usual --help and --version, the language to play in, and a short
+// word for anything else.
 #pragma once
 
 #include <optional>

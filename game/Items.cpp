@@ -102,7 +102,8 @@ void Form1::Item_Use()
     const Words name(st.Item_Name[k], QString::fromUtf8(tables::Item_Name[k]));
     st.Yes_No = 0;
     //: %1 is the prize's name; %2 its rate as digits after one blank (" 90").
-    show_question(say("Items", "%1を使用しますか？\r\n成功率%2%").arg(name).arg(rate_text(st.Item_Table[k][2])));
+    show_question(
+        say("Items", "%1を使用しますか？\r\n成功率%2%").arg(name).arg(rate_text(st.Item_Table[k][2])));
     Wave_Play(st.App_Dir + "b3.wav");
     ask_yes_no();
 

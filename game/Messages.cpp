@@ -2,20 +2,20 @@
 #include "app/Form1.h"
 #include "game/Rules.h"
 
-// The ideographic space in front is part of the message's look. In Japanese
-// each character takes 50 ms, so a message of k characters takes
-// (k + 1) x 50 ms; in every other language the message takes as long as its
-// Japanese, its own characters spread evenly over that time.
+// The ideographic space in front is part of the message's look. A message
+// types in the steps of its Japanese, one character a step there, 50 ms each,
+// so a message of k Japanese characters takes (k + 1) x 50 ms in every
+// language; in another, each step shows as much more of its own words.
 void Form1::Mes_Show(const Words& message)
 {
     const QString s = QString(QChar(0x3000)) + message.text;
     const int16_t n = static_cast<int16_t>(s.size());
-    const int32_t total_ms = 50 * (static_cast<int32_t>(message.japanese.size()) + 1);
+    const int16_t steps = static_cast<int16_t>(message.japanese.size() + 1);
     el.Help_mes->begin_typing();
-    for (int16_t i = 1; i <= n; ++i) {
-        el.Help_mes->setText(s.left(i));
+    for (int16_t i = 1; i <= steps; ++i) {
+        el.Help_mes->setText(s.left(typed_chars(n, steps, i)));
         host.yield();
-        host.sleep_ms(typing_pause_ms(total_ms, n, i));
+        host.sleep_ms(50);
     }
     el.Help_mes->end_typing();
     el.Help_mes->setFocus();

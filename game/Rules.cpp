@@ -118,10 +118,7 @@ int16_t caller_for(float r)
     return static_cast<int16_t>(std::trunc(static_cast<double>(r) * 4.0));
 }
 
-int32_t typing_pause_ms(int32_t total_ms, int32_t n, int32_t i)
+int32_t typed_chars(int32_t n, int32_t steps, int32_t i)
 {
-    auto ends_at = [total_ms, n](int64_t step) {
-        return static_cast<int32_t>((2 * step * total_ms + n) / (2 * n));
-    };
-    return ends_at(i) - ends_at(i - 1);
+    return static_cast<int32_t>((static_cast<int64_t>(i) * n + steps - 1) / steps);
 }

@@ -46,7 +46,9 @@ QString resolved_family(Typeface face)
     static QString fixed, proportional, latin;
     QString& family = face == Typeface::Gothic ? fixed : face == Typeface::Latin ? latin : proportional;
     if (family.isEmpty()) {
-        family = face == Typeface::Gothic ? gothic : face == Typeface::Latin ? QStringLiteral("Sans") : p_gothic;
+        family = face == Typeface::Gothic  ? gothic
+                 : face == Typeface::Latin ? QStringLiteral("Sans")
+                                           : p_gothic;
         const QStringList installed = QFontDatabase::families();
         for (const QString& candidate : stand_ins(face))
             if (installed.contains(candidate)) {

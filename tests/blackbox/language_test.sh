@@ -9,6 +9,23 @@ game=$1
 start_display
 cd "$(dirname "$game")" || fail "no directory for $game"
 
+# The game's window titled exactly NAME. Its UTF-8 title is read from _NET_WM_NAME, which
+# says the same in every locale of the game and of this script.
+titled_window() {
+    local name=$1 id
+    for _ in $(seq 150); do
+        for id in $(xdotool search --onlyvisible --class mokuta 2>/dev/null); do
+            [ "$(LC_ALL=C xprop -id "$id" -notype _NET_WM_NAME | /usr/bin/python3 -c '
+import codecs, sys
+line = sys.stdin.read().strip()
+if " = \"" in line:
+    print(codecs.escape_decode(line.split(" = ", 1)[1][1:-1].encode("ascii"))[0].decode("utf-8"))')" = "$name" ] &&
+                { echo "$id"; return; }
+        done
+        sleep 0.1
+    done
+}
+
 # play LANGUAGE TITLE [VARIABLE=VALUE ...] -- [ARGUMENT ...]
 play() {
     local language=$1 title=$2
@@ -19,7 +36,7 @@ play() {
     env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "${vars[@]}" "$game" "$@" 2>"$scratch/stderr" &
     pid=$!
     pids+=($pid)
-    win=$(wait_window "$title")
+    win=$(titled_window "$title")
     [ -n "$win" ] || fail "no window named '$title' with ${vars[*]} $*: $(head -5 "$scratch/stderr")"
     xdotool windowactivate --sync "$win" 2>/dev/null
     /usr/bin/python3 "$(dirname "$0")/language_play.py" "$language" ||
