@@ -293,7 +293,7 @@ All dry and frizzy, man.</translation>
     <message>
         <location line="+9"/>
         <source>この話にのりますか？</source>
-        <translation>Go along with it?</translation>
+        <translation>Take the offer?</translation>
     </message>
     <message>
         <location line="+2"/>
