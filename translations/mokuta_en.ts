@@ -304,8 +304,8 @@ All dry and frizzy, man.</translation>
 <context>
     <name>Day</name>
     <message>
-        <location filename="../app/Title.cpp" line="+58"/>
         <location filename="../game/Day.cpp" line="+142"/>
+        <location filename="../app/Title.cpp" line="+58"/>
         <source>今日の行動を決めてください</source>
         <translation>Choose what he does today</translation>
     </message>
@@ -365,7 +365,7 @@ All dry and frizzy, man.</translation>
     <message>
         <location line="+1"/>
         <source>本</source>
-        <translation>&#x200b;</translation>
+        <translation>​</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -632,7 +632,7 @@ All dry and frizzy, man.</translation>
         <translation>He loses %1 hairs</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source>%1を使用しますか？<byte value="xd"/>
 成功率%2%</source>
         <extracomment>%1 is the prize&apos;s name; %2 its rate as digits after one blank (&quot; 90&quot;).</extracomment>
