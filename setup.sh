@@ -12,8 +12,9 @@ game_only=false
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev libxcb1-dev libfontconfig-dev
+    qt6-tools-dev qt6-l10n-tools
     libsdl2-mixer-dev timgm6mb-soundfont
-    fonts-ipafont-gothic
+    fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra
 )
 # To build and run the tests and the tools, remake the pictures, and check the package.
 $game_only || packages+=(

@@ -1,4 +1,5 @@
-// The command line: the usual --help and --version, and a short word for anything else.
+// The command line: the usual --help and --version, the language to play in, and a short
+// word for anything else.
 #include "app/CommandLine.h"
 
 #include <cstdio>
@@ -6,15 +7,22 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include "platform/Language.h"
+
 namespace {
 
 const char* const help_text =
-    "Usage: mokuta [--help] [--version]\n"
+    "Usage: mokuta [--language ja|en] [--help] [--version]\n"
     "もくた君 " MOKUTA_VERSION ": a young man is losing his hair; pick his plan each day and\n"
-    "keep it on his head (Japanese text).\n"
+    "keep it on his head.\n"
     "\n"
-    "  -h, --help     show this help and end\n"
-    "  -v, --version  show the version and end\n"
+    "  -l, --language LANG  play in Japanese (ja) or English (en)\n"
+    "  -h, --help           show this help and end\n"
+    "  -v, --version        show the version and end\n"
+    "\n"
+    "Without --language the game speaks the language of LANGUAGE, LC_ALL, LC_MESSAGES or\n"
+    "LANG, the first of them that is set: Japanese for ja and where none names a language\n"
+    "(C, POSIX), English for every other.\n"
     "\n"
     "Keys: 1 2 3 pick a plan, Return plays the day (Go on a bonus day), Y and N answer,\n"
     "Tab moves, Space presses. The mouse does everything as well.\n"
@@ -42,7 +50,7 @@ void accept_toolkit_options(QCommandLineParser& parser)
 
 } // namespace
 
-std::optional<int> answer_command_line(int argc, char* argv[])
+std::optional<int> answer_command_line(int argc, char* argv[], QString& language)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -51,8 +59,11 @@ std::optional<int> answer_command_line(int argc, char* argv[])
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{"h", "help", "?"});
     const QCommandLineOption version(QStringList{"v", "version"});
+    const QCommandLineOption language_option(QStringList{"l", "language"}, QString(),
+                                             QStringLiteral("language"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(language_option);
     accept_toolkit_options(parser);
 
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()) {
@@ -69,6 +80,14 @@ std::optional<int> answer_command_line(int argc, char* argv[])
     if (parser.isSet(version)) {
         std::puts("mokuta " MOKUTA_VERSION);
         return 0;
+    }
+    language = parser.value(language_option).toLower();
+    const QStringList known = QStringList{QString::fromLatin1(japanese)} + translated_languages();
+    if (!language.isEmpty() && !known.contains(language)) {
+        std::fprintf(stderr, "mokuta: no language '%s': the game speaks %s\nTry 'mokuta --help'.\n",
+                     language.toLocal8Bit().constData(),
+                     known.join(QStringLiteral(", ")).toLocal8Bit().constData());
+        return 2;
     }
     return std::nullopt;
 }

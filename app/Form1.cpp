@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "game/Words.h"
+#include "platform/Language.h"
 #include "platform/Paths.h"
 #include "render/Colours.h"
 #include "render/Pictures.h"
@@ -47,18 +49,19 @@ void check_sound_files(Form1& f)
         const FileCheck found = f.host.file_attributes(path);
         if (found == FileCheck::Ok)
             continue;
-        f.host.message_box(found == FileCheck::NotFound ? QStringLiteral("音のファイルがない。")
-                                                        : QStringLiteral("エラーです。"));
+        f.host.message_box(found == FileCheck::NotFound ? say("Load", "音のファイルがない。")
+                                                        : say("Load", "エラーです。"));
         f.host.note(path + QStringLiteral(": ") + f.host.file_problem(path));
         f.host.end_process(1);
     }
 }
 
-// Without a Japanese font every text of the game is empty boxes, so the box
-// that says so is in English; the game plays on.
+// Without a Japanese font every text of the Japanese game is empty boxes, so
+// the box that says so is in English; the game plays on. The game in another
+// language needs no Japanese font.
 void check_typefaces(Form1& f)
 {
-    if (f.host.has_japanese_font())
+    if (!speaks_japanese() || f.host.has_japanese_font())
         return;
     f.host.message_box(QStringLiteral(
         "No Japanese font is installed, so the game's text cannot be shown.\n"
@@ -71,7 +74,8 @@ Form1::Form1(Host& host_, MediaCommands& mci_) : host(host_), mci(mci_), el(host
 {
     const QStringList missing = load_pictures(el);
     if (!missing.isEmpty()) {
-        host.message_box(QStringLiteral("絵のファイルがない。\n") + missing.join(QStringLiteral(", ")));
+        host.message_box(say("Load", "絵のファイルがない。").text + QStringLiteral("\n") +
+                         missing.join(QStringLiteral(", ")));
         host.end_process(1);
     }
     wire_events(*this);
@@ -81,7 +85,7 @@ Form1::Form1(Host& host_, MediaCommands& mci_) : host(host_), mci(mci_), el(host
 void Main(Host& host, MediaCommands& mci, std::unique_ptr<Form1>& form)
 {
     if (!host.claim_single_instance()) {
-        host.message_box(QStringLiteral("既に起動しています。"));
+        host.message_box(say("Load", "既に起動しています。"));
         host.end_process(1);
     }
     form = std::make_unique<Form1>(host, mci);

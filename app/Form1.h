@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "game/GameState.h"
+#include "game/Words.h"
 #include "platform/Host.h"
 #include "render/Elements.h"
 #include "sound/MediaCommands.h"
@@ -51,7 +52,7 @@ public:
     void Quits_Click();
 
     // game/Messages.cpp: the game's pace: typed messages, pauses, and waits for a click.
-    void Mes_Show(const QString& text);
+    void Mes_Show(const Words& message);
     void Wait_Time(int32_t ms);
     void wait_until(const std::function<bool()>& done);
 

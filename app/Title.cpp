@@ -1,6 +1,7 @@
 // The title screen with the hero drawn onto it, and the start of the one game of the run.
 #include "app/Form1.h"
 #include "game/Rules.h"
+#include "game/Words.h"
 #include "render/PictureGeometry.h"
 #include "render/Raster.h"
 
@@ -54,7 +55,7 @@ void Form1::Starts_Click()
     st.Stand_Left = True;
     Status_Update();
     Hero_Draw();
-    Mes_Show(QStringLiteral("今日の行動を決めてください"));
+    Mes_Show(say("Day", "今日の行動を決めてください"));
     st.Shuffle_OK = True;
     el.Timer1.set_enabled(true);
     el.Check1->show();

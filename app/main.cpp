@@ -8,6 +8,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Form1.h"
+#include "platform/Language.h"
 #include "platform/RealHost.h"
 #include "platform/Session.h"
 #include "platform/Signals.h"
@@ -32,7 +33,8 @@ void display_lost()
 
 int main(int argc, char* argv[])
 {
-    if (std::optional<int> status = answer_command_line(argc, argv))
+    QString language;
+    if (std::optional<int> status = answer_command_line(argc, argv, language))
         return *status;
     use_only_an_existing_session_bus();
     start_reading_font_configuration();
@@ -42,12 +44,13 @@ int main(int argc, char* argv[])
     auto display_check = std::make_unique<DisplayCheck>();
     QApplication app(argc, argv);
     display_check.reset();
+    speak(language.isEmpty() ? language_from_environment() : language);
     start_decoding_title_pictures();
     QApplication::setStyle(QStringLiteral("Fusion"));
     wait_for_font_configuration();
     // The game's own window font for everything, message boxes included: the
     // toolkit's default face would be looked up only to be replaced.
-    QApplication::setFont(font_for(FontSpec{Typeface::PGothic, 9, false}));
+    QApplication::setFont(window_font_in_language());
 
     RealHost host;
     SdlMediaCommands sound(host);

@@ -14,8 +14,8 @@ action succeeds or fails at random and moves his hair count, his
 motivation and his health. Every fifth day brings a prize roulette of
 hair products, and every fifteenth day somebody calls with an offer.
 
-The game is in Japanese and is played in one small window, with the
-mouse or the keyboard.")
+The game speaks Japanese or English, as the player's language asks, and
+is played in one small window, with the mouse or the keyboard.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
@@ -26,9 +26,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # SDL2_mixer is opened at first use rather than linked, so shlibdeps cannot see it; the text
-# needs Japanese fonts and the music a General MIDI SoundFont.
+# needs Japanese fonts, and narrow Latin ones in English, and the music a General MIDI SoundFont.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-ipafont-gothic | fonts-noto-cjk, timgm6mb-soundfont | fluid-soundfont-gm, libsdl2-mixer-2.0-0")
+    "fonts-ipafont-gothic | fonts-noto-cjk, fonts-dejavu-extra, timgm6mb-soundfont | fluid-soundfont-gm, libsdl2-mixer-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

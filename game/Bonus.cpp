@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "game/RuleTables.h"
 #include "game/Rules.h"
+#include "game/Words.h"
 #include "render/Colours.h"
 #include "render/PictureGeometry.h"
 #include "render/Raster.h"
@@ -23,11 +24,12 @@ struct Prize {
 };
 
 constexpr Prize prizes[] = {
-    {"スカです", 1},
-    {"抜毛予防スプレーをゲットしました", 6},
-    {"育毛剤をゲット！", 7},
-    {"発毛剤をゲット！", 7},
-    {"フエル軟膏をゲット！", 9},
+    {QT_TRANSLATE_NOOP("Bonus", "スカです"), 1},
+    {QT_TRANSLATE_NOOP("Bonus", "抜毛予防スプレーをゲットしました"), 6},
+    {QT_TRANSLATE_NOOP("Bonus", "育毛剤をゲット！"), 7},
+    {QT_TRANSLATE_NOOP("Bonus", "発毛剤をゲット！"), 7},
+    //: フエル ("it grows") is the ointment's brand name: a pun on what it promises.
+    {QT_TRANSLATE_NOOP("Bonus", "フエル軟膏をゲット！"), 9},
 };
 
 // One row of the strip: its band colour and its name over it.
@@ -83,7 +85,7 @@ void show_prize(Form1& f)
     GameState& st = f.st;
     const Prize& prize = prizes[st.Prize_No];
     const picture::PrizeCell& cell = picture::prize_cells[st.Prize_No];
-    f.Mes_Show(QString::fromUtf8(prize.announcement));
+    f.Mes_Show(say("Bonus", prize.announcement));
     if (st.Prize_No != 0)
         BitBlt(*f.el.Picture2, cell.at_x, cell.at_y, cell.w, cell.h, *f.el.Bottle, cell.x, cell.y,
                Rop::SRCCOPY);
@@ -105,7 +107,7 @@ void Form1::Bonus_Day()
     st.Tan_Look = False;
     st.Item_Now = 0;
     el.Roulet_OK->setEnabled(false);
-    Mes_Show(QStringLiteral("ボーナスデーです"));
+    Mes_Show(say("Bonus", "ボーナスデーです"));
     st.Body_No = 0;
     st.Hand_No = 0;
     st.Face_No = 0;
@@ -113,7 +115,7 @@ void Form1::Bonus_Day()
     Status_Update();
     el.Mokuta_mes->set_caption(st.Mes_Text[line::bonus_day]);
     Wait_Time(2000);
-    Mes_Show(QStringLiteral("ルーレットで育毛剤をゲットしてください"));
+    Mes_Show(say("Bonus", "ルーレットで育毛剤をゲットしてください"));
     el.Roulet_OK->setEnabled(true);
     wait_until([this] { return st.Roulet_Done != False; });
     st.Day_Count = next_day(st.Day_Count);

@@ -2,6 +2,7 @@
 #include "app/Form1.h"
 #include "game/RuleTables.h"
 #include "game/Rules.h"
+#include "game/Words.h"
 #include "render/Colours.h"
 
 namespace {
@@ -138,7 +139,7 @@ void close_day(Form1& f)
     if (look.redraw)
         f.Hero_Draw();
 
-    f.Mes_Show(QStringLiteral("今日の行動を決めてください"));
+    f.Mes_Show(say("Day", "今日の行動を決めてください"));
     f.el.Text2[3]->setText(QString());
     f.Menu_Deal();
     st.Shuffle_OK = True;

@@ -2,6 +2,7 @@
 #include "app/Form1.h"
 #include "game/RuleTables.h"
 #include "game/Rules.h"
+#include "game/Words.h"
 
 namespace {
 
@@ -14,15 +15,15 @@ void tanning_scene(Form1& f)
     f.st.Body_No = 1;
     f.st.Face_No = 0;
     f.Draw_Doll();
-    f.Mes_Show(QStringLiteral("すっかり日焼けしました。"));
+    f.Mes_Show(say("Callers", "すっかり日焼けしました。"));
     f.Wait_Time(3000);
     f.st.Tan_Look = True;
     f.Draw_Doll();
-    f.Mes_Show(QStringLiteral("しかも金髪にしました。"));
+    f.Mes_Show(say("Callers", "しかも金髪にしました。"));
     f.Wait_Time(2000);
     f.st.Face_No = 12;
     f.Draw_Doll();
-    f.el.Mokuta_mes->set_caption(QStringLiteral("けっこうイケてるじゃん。"));
+    f.el.Mokuta_mes->set_caption(say("Callers", "けっこうイケてるじゃん。"));
     f.st.Motivation = static_cast<int16_t>(f.st.Motivation + 20);
 }
 
@@ -31,11 +32,11 @@ void shopping_scene(Form1& f)
 {
     f.st.Hand_No = 3;
     f.Hero_Draw();
-    f.el.Mokuta_mes->set_caption(QStringLiteral("これって、デートだよね！\u3000ね！"));
+    f.el.Mokuta_mes->set_caption(say("Callers", "これって、デートだよね！\u3000ね！"));
     f.Wait_Time(1000);
-    f.Mes_Show(QStringLiteral("荷物持ちです。"));
+    f.Mes_Show(say("Callers", "荷物持ちです。"));
     f.Wait_Time(2000);
-    f.el.Mokuta_mes->set_caption(QStringLiteral("じょーだんポイ。"));
+    f.el.Mokuta_mes->set_caption(say("Callers", "じょーだんポイ。"));
     f.st.Motivation = static_cast<int16_t>(f.st.Motivation + 20);
     f.Wait_Time(2000);
     f.st.Body_No = 0;
@@ -45,22 +46,22 @@ void wig_scene(Form1& f)
 {
     f.st.Head_No = 6;
     f.Draw_Doll();
-    f.Mes_Show(QStringLiteral("ロングヘアは、やはり間違いです。"));
+    f.Mes_Show(say("Callers", "ロングヘアは、やはり間違いです。"));
     f.Wait_Time(3000);
     f.st.Face_No = 12;
     f.Draw_Doll();
-    f.el.Mokuta_mes->set_caption(QStringLiteral("似合いすぎ！\u3000カッコ良すぎ！"));
+    f.el.Mokuta_mes->set_caption(say("Callers", "似合いすぎ！\u3000カッコ良すぎ！"));
     f.st.Motivation = static_cast<int16_t>(f.st.Motivation + 20);
     f.st.Body_No = 0;
 }
 
 void medicine_scene(Form1& f)
 {
-    f.Mes_Show(QStringLiteral("昆虫エキスたっぷりです。"));
+    f.Mes_Show(say("Callers", "昆虫エキスたっぷりです。"));
     f.Wait_Time(3000);
     f.st.Face_No = 2;
     f.Hero_Draw();
-    f.el.Mokuta_mes->set_caption(QStringLiteral("ぎもじわるい～！\r\nどろどろ～、うぇ～。"));
+    f.el.Mokuta_mes->set_caption(say("Callers", "ぎもじわるい～！\r\nどろどろ～、うぇ～。"));
     f.st.Motivation = static_cast<int16_t>(f.st.Motivation - 100);
     f.st.Health = static_cast<int16_t>(f.st.Health - 100);
     f.st.Body_No = 0;
@@ -71,10 +72,10 @@ void hair_grows(Form1& f)
     f.st.Face_No = 7;
     f.st.Hand_No = 2;
     f.Hero_Draw();
-    f.el.Mokuta_mes->set_caption(QStringLiteral("わぉ。"));
+    f.el.Mokuta_mes->set_caption(say("Callers", "わぉ。"));
     f.Wave_Play(f.st.App_Dir + "b2.wav");
     f.Wait_Time(2000);
-    f.Mes_Show(QStringLiteral("髪の毛が20,000本増えました。"));
+    f.Mes_Show(say("Callers", "髪の毛が20,000本増えました。"));
     f.st.Hair_Count += hairs_a_caller_changes;
     f.st.Hand_No = 0;
     f.Status_Update();
@@ -85,20 +86,20 @@ void hair_falls(Form1& f, int16_t caller)
     if (caller == 2) {
         f.st.Face_No = 2;
         f.Hero_Draw();
-        f.el.Mokuta_mes->set_caption(QStringLiteral("カツラで頭がムレムレっす！\r\n・・・あ、抜けまくり。"));
+        f.el.Mokuta_mes->set_caption(say("Callers", "カツラで頭がムレムレっす！\r\n・・・あ、抜けまくり。"));
         f.st.Motivation = static_cast<int16_t>(f.st.Motivation - 50);
         f.st.Health = static_cast<int16_t>(f.st.Health - 10);
     } else {
         f.st.Face_No = 10;
         f.Hero_Draw();
-        f.el.Mokuta_mes->set_caption(QStringLiteral("あら、髪の毛がいたみまくり。\r\nパサパサっす。"));
+        f.el.Mokuta_mes->set_caption(say("Callers", "あら、髪の毛がいたみまくり。\r\nパサパサっす。"));
         f.st.Motivation = static_cast<int16_t>(f.st.Motivation - 20);
     }
     f.Wave_Play(f.st.App_Dir + "b1.wav");
     f.Wait_Time(2000);
     f.st.Face_No = 5;
     f.Hero_Draw();
-    f.Mes_Show(QStringLiteral("髪の毛が20,000本減りました。"));
+    f.Mes_Show(say("Callers", "髪の毛が20,000本減りました。"));
     f.st.Hair_Count -= hairs_a_caller_changes;
     f.Status_Update();
 }
@@ -144,10 +145,10 @@ void Form1::Event_Call()
     st.Caller_No = caller_for(host.random());
     const int base = line::first_caller + 4 * st.Caller_No;
 
-    Mes_Show(QStringLiteral("ボーナスデーです"));
+    Mes_Show(say("Bonus", "ボーナスデーです"));
     Wait_Time(1000);
     el.Mokuta_mes->set_caption(st.Mes_Text[base]);
-    Mes_Show(QStringLiteral("誰かが呼んでいます"));
+    Mes_Show(say("Callers", "誰かが呼んでいます"));
     st.Face_No = 0;
     st.Hand_No = 0;
     st.Doll_No = st.Caller_No;
@@ -156,9 +157,9 @@ void Form1::Event_Call()
     el.Mokuta_mes->set_caption(st.Mes_Text[base + 1]);
     Wait_Time(2000);
 
-    show_question(QStringLiteral("この話にのりますか？"));
+    show_question(say("Callers", "この話にのりますか？"));
     Wave_Play(st.App_Dir + "b3.wav");
-    Mes_Show(QStringLiteral("ＹｅｓかＮｏを選んでください"));
+    Mes_Show(say("Callers", "ＹｅｓかＮｏを選んでください"));
     ask_yes_no();
 
     if (st.Yes_No == 1) {

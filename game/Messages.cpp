@@ -2,15 +2,18 @@
 #include "app/Form1.h"
 #include "game/Rules.h"
 
-// The ideographic space in front is part of the message's look; each
-// character takes 50 ms, so a message of k characters takes (k + 1) x 50 ms.
-void Form1::Mes_Show(const QString& text)
+// The ideographic space in front is part of the message's look. A message
+// types in the steps of its Japanese, one character a step there, 50 ms each,
+// so a message of k Japanese characters takes (k + 1) x 50 ms in every
+// language; in another, each step shows as much more of its own words.
+void Form1::Mes_Show(const Words& message)
 {
-    const QString s = QString(QChar(0x3000)) + text;
+    const QString s = QString(QChar(0x3000)) + message.text;
     const int16_t n = static_cast<int16_t>(s.size());
+    const int16_t steps = static_cast<int16_t>(message.japanese.size() + 1);
     el.Help_mes->begin_typing();
-    for (int16_t i = 1; i <= n; ++i) {
-        el.Help_mes->setText(s.left(i));
+    for (int16_t i = 1; i <= steps; ++i) {
+        el.Help_mes->setText(s.left(typed_chars(n, steps, i)));
         host.yield();
         host.sleep_ms(50);
     }

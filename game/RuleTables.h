@@ -4,15 +4,27 @@
 #include <array>
 #include <cstdint>
 
+#include <QtGlobal>
+
 namespace tables {
 
 inline constexpr int action_count = 10;
 inline constexpr int prize_count = 5;
 inline constexpr int line_count = 51;
 
+// The names and lines of these tables are the game's Japanese; the game state takes them in the
+// language the game speaks (game/GameState.cpp).
 inline constexpr std::array<const char*, action_count> Act_Name = {
-    "ごはん", "おやつ", "タバコ", "ぼんやり", "おでかけ",
-    "バイト", "サボリ", "ねる", "よあそび", "おさけ",
+    QT_TRANSLATE_NOOP("Act_Name", "ごはん"),
+    QT_TRANSLATE_NOOP("Act_Name", "おやつ"),
+    QT_TRANSLATE_NOOP("Act_Name", "タバコ"),
+    QT_TRANSLATE_NOOP("Act_Name", "ぼんやり"),
+    QT_TRANSLATE_NOOP("Act_Name", "おでかけ"),
+    QT_TRANSLATE_NOOP("Act_Name", "バイト"),
+    QT_TRANSLATE_NOOP("Act_Name", "サボリ"),
+    QT_TRANSLATE_NOOP("Act_Name", "ねる"),
+    QT_TRANSLATE_NOOP("Act_Name", "よあそび"),
+    QT_TRANSLATE_NOOP("Act_Name", "おさけ"),
 };
 
 // Per action: hair amount, success rate, motivation change, health change, (unused).
@@ -35,7 +47,12 @@ inline constexpr std::array<float, 10> Success_Mul = {
 };
 
 inline constexpr std::array<const char*, prize_count + 1> Item_Name = {
-    "スカ", "抜毛予防", "育毛剤", "発毛剤", "なんこう", "",
+    QT_TRANSLATE_NOOP("Item_Name", "スカ"),
+    QT_TRANSLATE_NOOP("Item_Name", "抜毛予防"),
+    QT_TRANSLATE_NOOP("Item_Name", "育毛剤"),
+    QT_TRANSLATE_NOOP("Item_Name", "発毛剤"),
+    QT_TRANSLATE_NOOP("Item_Name", "なんこう"),
+    "",
 };
 
 // Per prize: daily hair gain, hair loss on failure, success rate, (unused).
@@ -50,48 +67,52 @@ inline constexpr std::array<std::array<int32_t, 4>, prize_count> Item_Table = {{
 // The hero's and the callers' lines; the empty ones are never shown.
 inline constexpr std::array<const char*, line_count> Mes_Text = {
     "", "",
-    "やってらんねぇ。",
-    "だるいなぁ。",
-    "なんか調子悪いな。",
-    "おいおい。",
-    "なんだよ、それ。",
-    "とりあえず、こんなもんか。",
-    "お、いいねぇ。",
-    "は、発毛っすか！？",
-    "あ、あやしいな。",
-    "あれ、なんかヘンだな。",
-    "うわっ！\u3000抜けまくり",
-    "ひぇー！\u3000痛いっすぅ～",
-    "かゆくなったぞ！",
-    "はやくフサフサにならないかな",
-    "調子がいいな。",
+    QT_TRANSLATE_NOOP("Mes_Text", "やってらんねぇ。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "だるいなぁ。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "なんか調子悪いな。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "おいおい。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "なんだよ、それ。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "とりあえず、こんなもんか。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "お、いいねぇ。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "は、発毛っすか！？"),
+    QT_TRANSLATE_NOOP("Mes_Text", "あ、あやしいな。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "あれ、なんかヘンだな。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "うわっ！\u3000抜けまくり"),
+    QT_TRANSLATE_NOOP("Mes_Text", "ひぇー！\u3000痛いっすぅ～"),
+    QT_TRANSLATE_NOOP("Mes_Text", "かゆくなったぞ！"),
+    QT_TRANSLATE_NOOP("Mes_Text", "はやくフサフサにならないかな"),
+    QT_TRANSLATE_NOOP("Mes_Text", "調子がいいな。"),
     "",
-    "やったぉ！",
-    "だめ人間・・・。",
-    "お。",
-    "フロあがりには\r\nこれをスプレーっすね。",
-    "毛乳頭を刺激するぅー。\r\nきもちいいー。",
-    "ひぇ～！\r\nすごくしみるけど、効きそう～！",
-    "なんか\u3000効いてるような\r\nそうでもないような。",
-    "もう、抜ける毛がないっす！！",
-    "やったぉ。フサフサになったぅ！",
+    QT_TRANSLATE_NOOP("Mes_Text", "やったぉ！"),
+    QT_TRANSLATE_NOOP("Mes_Text", "だめ人間・・・。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "お。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "フロあがりには\r\nこれをスプレーっすね。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "毛乳頭を刺激するぅー。\r\nきもちいいー。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "ひぇ～！\r\nすごくしみるけど、効きそう～！"),
+    QT_TRANSLATE_NOOP("Mes_Text", "なんか\u3000効いてるような\r\nそうでもないような。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "もう、抜ける毛がないっす！！"),
+    QT_TRANSLATE_NOOP("Mes_Text", "やったぉ。フサフサになったぅ！"),
     "", "", "", "",
-    "やあ、モクタ。",
-    "一緒に日焼けサロンに行こうぜ",
-    "いいねぇ。\r\n焼けた肌にはやっぱ金髪かなぁ",
-    "おまえ一人で行ってこいよ。",
-    "ねえ。",
-    "今度のお休みさぁ。\r\n買物に付き合ってくれない？",
-    "うんうん。いくいく～。",
-    "やなこったっす。",
-    "お～い。",
-    "おまえさぁ。頭かなりヤバいから\r\nカツラにしたら？",
-    "そうだな。\r\nどうせやるならロングヘアだぜ！",
-    "そんなにヤバくないって！",
-    "若人、ちょっと待ちなされ。",
-    "この薬を持っていきなさい。\r\nこれで、毛が・・・",
-    "こ、これ飲むと毛がはえるのか！？",
-    "あやしいよそれ。いらない。\r\nムカデみたいなの入ってるし。",
+    //: Caller 0, the hero's friend, asks him to the tanning salon; then the hero answers yes or no.
+    QT_TRANSLATE_NOOP("Mes_Text", "やあ、モクタ。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "一緒に日焼けサロンに行こうぜ"),
+    QT_TRANSLATE_NOOP("Mes_Text", "いいねぇ。\r\n焼けた肌にはやっぱ金髪かなぁ"),
+    QT_TRANSLATE_NOOP("Mes_Text", "おまえ一人で行ってこいよ。"),
+    //: Caller 1, a girl, asks him to go shopping on his day off; then the hero answers yes or no.
+    QT_TRANSLATE_NOOP("Mes_Text", "ねえ。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "今度のお休みさぁ。\r\n買物に付き合ってくれない？"),
+    QT_TRANSLATE_NOOP("Mes_Text", "うんうん。いくいく～。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "やなこったっす。"),
+    //: Caller 2, the friend again, says he should wear a wig; then the hero answers yes or no.
+    QT_TRANSLATE_NOOP("Mes_Text", "お～い。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "おまえさぁ。頭かなりヤバいから\r\nカツラにしたら？"),
+    QT_TRANSLATE_NOOP("Mes_Text", "そうだな。\r\nどうせやるならロングヘアだぜ！"),
+    QT_TRANSLATE_NOOP("Mes_Text", "そんなにヤバくないって！"),
+    //: Caller 3, a strange old man, speaks old-fashioned and offers a medicine; then the hero answers.
+    QT_TRANSLATE_NOOP("Mes_Text", "若人、ちょっと待ちなされ。"),
+    QT_TRANSLATE_NOOP("Mes_Text", "この薬を持っていきなさい。\r\nこれで、毛が・・・"),
+    QT_TRANSLATE_NOOP("Mes_Text", "こ、これ飲むと毛がはえるのか！？"),
+    QT_TRANSLATE_NOOP("Mes_Text", "あやしいよそれ。いらない。\r\nムカデみたいなの入ってるし。"),
     "", "", "", "",
 };
 

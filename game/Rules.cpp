@@ -117,3 +117,8 @@ int16_t caller_for(float r)
 {
     return static_cast<int16_t>(std::trunc(static_cast<double>(r) * 4.0));
 }
+
+int32_t typed_chars(int32_t n, int32_t steps, int32_t i)
+{
+    return static_cast<int32_t>((static_cast<int64_t>(i) * n + steps - 1) / steps);
+}

@@ -65,3 +65,7 @@ inline bool is_bonus_day(int16_t day) { return day > 0 && day % 5 == 0 && day % 
 
 // Who calls: r x 4 cut towards zero, each of the four one time in four.
 int16_t caller_for(float r);
+
+// How many of a typed message's n characters step i of its `steps` shows: the same share of
+// the message at each step, all of it at the last, and one character a step when n = steps.
+int32_t typed_chars(int32_t n, int32_t steps, int32_t i);

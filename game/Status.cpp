@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "game/RuleTables.h"
 #include "game/Rules.h"
+#include "game/Words.h"
 #include "render/Colours.h"
 
 namespace {
@@ -11,8 +12,7 @@ namespace {
 // The last value shown is read back from the box: falling from above 50 to
 // below it, or rising from below 50 to 50 or more, earns a remark. A value
 // of exactly 50 before the fall does not.
-void show_reading(Form1& f, TextBox& box, int16_t value, const QString& falling,
-                  const QString& rising)
+void show_reading(Form1& f, TextBox& box, int16_t value, const Words& falling, const Words& rising)
 {
     const int16_t prev = box.text().toShort();
     if (value < 50) {
@@ -56,8 +56,9 @@ void bald_ending(Form1& f)
     f.el.Check1->hide();
     f.el.Mokuta_mes->set_caption(st.Mes_Text[line::bald]);
     ending_sound(f, QStringLiteral("b1.wav"));
-    show_big_letters(f, QStringLiteral("ハ"), QStringLiteral("ゲ"), nullptr);
-    f.Mes_Show(QStringLiteral("ハゲました"));
+    //: The big letters either side of the bald hero: one word split in two, or two short words.
+    show_big_letters(f, say("Status", "ハ"), say("Status", "ゲ"), nullptr);
+    f.Mes_Show(say("Status", "ハゲました"));
     f.Wait_Time(1000);
     f.End_Show();
 }
@@ -73,8 +74,9 @@ void full_hair_ending(Form1& f)
     f.Midi_Stop();
     f.el.Check1->hide();
     ending_sound(f, QStringLiteral("b2.wav"));
-    show_big_letters(f, QStringLiteral("フ"), QStringLiteral("サ"), &colour::blue);
-    f.Mes_Show(QStringLiteral("フサフサになりました"));
+    //: The big letters either side of the hero with a full head of hair.
+    show_big_letters(f, say("Status", "フ"), say("Status", "サ"), &colour::blue);
+    f.Mes_Show(say("Status", "フサフサになりました"));
     f.Wait_Time(1000);
     f.End_Show();
 }
@@ -113,10 +115,10 @@ void Form1::Status_Update()
 
     st.Motivation = std::clamp<int16_t>(st.Motivation, 0, 200);
     st.Health = std::clamp<int16_t>(st.Health, 0, 200);
-    show_reading(*this, *el.Text4, st.Motivation, QStringLiteral("やる気がないようです"),
-                 QStringLiteral("やる気がでてきたようです"));
-    show_reading(*this, *el.Text5, st.Health, QStringLiteral("不健康のようです"),
-                 QStringLiteral("健康になったようです"));
+    show_reading(*this, *el.Text4, st.Motivation, say("Status", "やる気がないようです"),
+                 say("Status", "やる気がでてきたようです"));
+    show_reading(*this, *el.Text5, st.Health, say("Status", "不健康のようです"),
+                 say("Status", "健康になったようです"));
 }
 
 // Only the quit button is left to press; the window closes after the hero's last word.
@@ -135,7 +137,7 @@ void Form1::Quits_Click()
 {
     el.Quits->setEnabled(false);
     if (st.Hair_Count == 0)
-        last_word(*this, 0, QStringLiteral("スキンヘッドもイカしてるぜ。"));
+        last_word(*this, 0, say("Status", "スキンヘッドもイカしてるぜ。"));
     if (st.Hair_Count >= 100000)
-        last_word(*this, 2, QStringLiteral("モテすぎて困るぜ。"));
+        last_word(*this, 2, say("Status", "モテすぎて困るぜ。"));
 }

@@ -23,9 +23,6 @@
 #include "platform/GameTimer.h"
 #include "platform/Paths.h"
 
-namespace {
-const QString program_title = QStringLiteral("もくた君");
-}
 
 RealHost::RealHost() = default;
 RealHost::~RealHost() = default;
@@ -103,7 +100,9 @@ void RealHost::message_box(const QString& text)
 {
     // Also said on the terminal, for whoever started the game from one.
     std::fprintf(stderr, "mokuta: %s\n", text.toUtf8().constData());
-    QMessageBox box(QMessageBox::NoIcon, program_title, text, QMessageBox::Ok);
+    // The boxes carry the program's title, in the language the game speaks.
+    const QString title = QCoreApplication::translate("RealHost", "もくた君");
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
     box.exec();
 }
 

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCheckBox>
+#include <QCoreApplication>
 
 #include "render/Elements.h"
 #include "render/Keyboard.h"
@@ -21,18 +22,31 @@ struct PlainName {
 
 // The read-outs by the labels beside them, the pictures by what they hold.
 constexpr PlainName plain_names[] = {
-    {"Text3", -1, "髪"},       {"Text4", -1, "やる気"},   {"Text5", -1, "体調"},
-    {"Text6", -1, "日数"},     {"Help_mes", -1, "お知らせ"},
-    {"Text1", 0, "行動 1"},    {"Text1", 1, "行動 2"},    {"Text1", 2, "行動 3"},
-    {"Text2", 0, "髪の増減 1"}, {"Text2", 1, "髪の増減 2"}, {"Text2", 2, "髪の増減 3"},
-    {"Text1", 3, "使用中の育毛剤"}, {"Text2", 3, "育毛剤の効果"},
-    {"Titles", -1, "タイトル"}, {"Mokuta", -1, "もくた君"}, {"Picture1", -1, "ルーレット"},
-    {"Picture2", -1, "賞品"},  {"Picture3", -1, "行動の欄"}, {"Picture6", -1, "質問の欄"},
+    {"Text3", -1, QT_TRANSLATE_NOOP("Accessible", "髪")},
+    {"Text4", -1, QT_TRANSLATE_NOOP("Accessible", "やる気")},
+    {"Text5", -1, QT_TRANSLATE_NOOP("Accessible", "体調")},
+    {"Text6", -1, QT_TRANSLATE_NOOP("Accessible", "日数")},
+    {"Help_mes", -1, QT_TRANSLATE_NOOP("Accessible", "お知らせ")},
+    {"Text1", 0, QT_TRANSLATE_NOOP("Accessible", "行動 1")},
+    {"Text1", 1, QT_TRANSLATE_NOOP("Accessible", "行動 2")},
+    {"Text1", 2, QT_TRANSLATE_NOOP("Accessible", "行動 3")},
+    {"Text2", 0, QT_TRANSLATE_NOOP("Accessible", "髪の増減 1")},
+    {"Text2", 1, QT_TRANSLATE_NOOP("Accessible", "髪の増減 2")},
+    {"Text2", 2, QT_TRANSLATE_NOOP("Accessible", "髪の増減 3")},
+    {"Text1", 3, QT_TRANSLATE_NOOP("Accessible", "使用中の育毛剤")},
+    {"Text2", 3, QT_TRANSLATE_NOOP("Accessible", "育毛剤の効果")},
+    {"Titles", -1, QT_TRANSLATE_NOOP("Accessible", "タイトル")},
+    {"Mokuta", -1, QT_TRANSLATE_NOOP("Accessible", "もくた君")},
+    {"Picture1", -1, QT_TRANSLATE_NOOP("Accessible", "ルーレット")},
+    {"Picture2", -1, QT_TRANSLATE_NOOP("Accessible", "賞品")},
+    {"Picture3", -1, QT_TRANSLATE_NOOP("Accessible", "行動の欄")},
+    {"Picture6", -1, QT_TRANSLATE_NOOP("Accessible", "質問の欄")},
 };
 
-const char* const keys_description =
+const char* const keys_description = QT_TRANSLATE_NOOP(
+    "Accessible",
     "キー: Tab と Shift+Tab で移動、1・2・3 で左・中・右の行動を選ぶ、"
-    "Enter で決定（ボーナスデーは Go）、Space でボタンを押す、Y と N で質問に答える。";
+    "Enter で決定（ボーナスデーは Go）、Space でボタンを押す、Y と N で質問に答える。");
 
 std::set<const QObject*>& quiet_elements()
 {
@@ -199,8 +213,9 @@ void name_for_assistive_tools(Elements& el)
 {
     for (const PlainName& n : plain_names)
         if (QWidget* w = el.find(n.element, n.index))
-            w->setAccessibleName(QString::fromUtf8(n.name));
+            w->setAccessibleName(QCoreApplication::translate("Accessible", n.name));
     for (int k = 0; k <= 2; ++k)
-        el.Label1[k]->setAccessibleDescription(QStringLiteral("今日の行動 %1").arg(k + 1));
-    el.Form1->setAccessibleDescription(QString::fromUtf8(keys_description));
+        el.Label1[k]->setAccessibleDescription(
+            QCoreApplication::translate("Accessible", "今日の行動 %1").arg(k + 1));
+    el.Form1->setAccessibleDescription(QCoreApplication::translate("Accessible", keys_description));
 }

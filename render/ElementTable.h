@@ -4,10 +4,13 @@
 #include <cstdint>
 #include <span>
 
+#include <QtGlobal>
+
 enum class Kind { Button, Picture, Label, TextBox, CheckBox, Frame };
 
-// "ＭＳ ゴシック" is the fixed-pitch Gothic, "ＭＳ Ｐゴシック" the proportional one.
-enum class Typeface { WindowFont, Gothic, PGothic };
+// "ＭＳ ゴシック" is the fixed-pitch Gothic, "ＭＳ Ｐゴシック" the proportional one; the
+// game's words in another language are set in a face with good Latin letters.
+enum class Typeface { WindowFont, Gothic, PGothic, Latin };
 
 struct FontSpec {
     Typeface face = Typeface::WindowFont;
@@ -39,7 +42,13 @@ struct ElementRow {
 
 std::span<const ElementRow> element_rows();
 
-inline constexpr const char* window_caption = "もくた君 1.20";
+// The font of an element's words in a language other than Japanese: the Latin face at the
+// element's own size, or smaller where its box was drawn for a kanji or two. The elements
+// that show only numbers or marks keep their Japanese faces in every language.
+FontSpec translated_font(const ElementRow& row);
+
+// The captions are the game's Japanese; the window shows them in the language it speaks.
+inline constexpr const char* window_caption = QT_TRANSLATE_NOOP("Form1", "もくた君 1.20");
 inline constexpr int design_client_width = 838;
 inline constexpr int design_client_height = 663;
 inline constexpr int design_client_x = 30;

@@ -9,11 +9,13 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontDatabase>
 
 #include "game/Verify.h"
 #include "platform/Host.h"
+#include "platform/Language.h"
 #include "render/Accessible.h"
 #include "render/Colours.h"
 #include "render/Keyboard.h"
@@ -23,14 +25,17 @@ const QString gothic = QStringLiteral("ＭＳ ゴシック");
 const QString p_gothic = QStringLiteral("ＭＳ Ｐゴシック");
 const FontSpec window_font{Typeface::PGothic, 9, false};
 
-// The faces that can stand in for the game's two, in the order they are preferred.
+// The faces that can stand in for the game's two, in the order they are preferred, and the
+// faces for its words in other languages: narrow enough for boxes drawn for Japanese.
 const QStringList& stand_ins(Typeface face)
 {
     static const QStringList fixed{"IPAGothic", "IPAゴシック", "Noto Sans Mono CJK JP", "VL Gothic",
                                    "TakaoGothic"};
     static const QStringList proportional{"IPAPGothic", "IPA Pゴシック", "Noto Sans CJK JP",
                                           "VL PGothic", "TakaoPGothic"};
-    return face == Typeface::Gothic ? fixed : proportional;
+    static const QStringList latin{"DejaVu Sans Condensed", "DejaVu Sans", "Noto Sans",
+                                   "Liberation Sans"};
+    return face == Typeface::Gothic ? fixed : face == Typeface::Latin ? latin : proportional;
 }
 
 // Each element asks for the first installed stand-in by its own name, which
@@ -38,10 +43,12 @@ const QStringList& stand_ins(Typeface face)
 // size; with none installed, the game's own name lets the desktop choose.
 QString resolved_family(Typeface face)
 {
-    static QString fixed, proportional;
-    QString& family = face == Typeface::Gothic ? fixed : proportional;
+    static QString fixed, proportional, latin;
+    QString& family = face == Typeface::Gothic ? fixed : face == Typeface::Latin ? latin : proportional;
     if (family.isEmpty()) {
-        family = face == Typeface::Gothic ? gothic : p_gothic;
+        family = face == Typeface::Gothic  ? gothic
+                 : face == Typeface::Latin ? QStringLiteral("Sans")
+                                           : p_gothic;
         const QStringList installed = QFontDatabase::families();
         for (const QString& candidate : stand_ins(face))
             if (installed.contains(candidate)) {
@@ -76,14 +83,22 @@ int pixel_size(double points)
     return static_cast<int>(std::nearbyint(points * 4.0 / 3.0));
 }
 
+// A Latin face falls back on the proportional Gothic for any kana or kanji among the words.
 QFont font_for(const FontSpec& wanted)
 {
     const FontSpec& s = wanted.face == Typeface::WindowFont ? window_font : wanted;
     QFont font(resolved_family(s.face));
+    if (s.face == Typeface::Latin)
+        font.setFamilies({resolved_family(Typeface::Latin), resolved_family(Typeface::PGothic)});
     font.setStyleHint(s.face == Typeface::Gothic ? QFont::TypeWriter : QFont::SansSerif);
     font.setPixelSize(pixel_size(s.points));
     font.setBold(s.bold);
     return font;
+}
+
+QFont window_font_in_language()
+{
+    return font_for(speaks_japanese() ? window_font : FontSpec{Typeface::Latin, window_font.points, false});
 }
 
 QString Elements::element_name(const ElementRow& row)
@@ -137,10 +152,10 @@ void Elements::build()
     window = std::make_unique<FormWindow>();
     Form1 = window.get();
     Form1->setObjectName(QStringLiteral("Form1"));
-    Form1->setWindowTitle(QString::fromUtf8(window_caption));
+    Form1->setWindowTitle(QCoreApplication::translate("Form1", window_caption));
     Form1->setGeometry(design_client_x, design_client_y, design_client_width,
                        design_client_height);
-    Form1->setFont(font_for(window_font));
+    Form1->setFont(window_font_in_language());
     Form1->setAutoFillBackground(true);
     set_back_colour(*Form1, Qt::white);
 
@@ -161,7 +176,7 @@ static void apply_colours(QWidget& w, const ElementRow& row)
 
 QWidget* Elements::make(const ElementRow& row, QWidget* parent)
 {
-    const QString caption = QString::fromUtf8(row.caption);
+    const QString caption = *row.caption ? QCoreApplication::translate("Form1", row.caption) : QString();
     QWidget* w = nullptr;
     switch (row.kind) {
     case Kind::Button: {
@@ -203,8 +218,9 @@ QWidget* Elements::make(const ElementRow& row, QWidget* parent)
     }
     }
     w->setObjectName(element_name(row));
-    if (row.font.face != Typeface::WindowFont)
-        w->setFont(font_for(row.font));
+    const FontSpec font = speaks_japanese() ? row.font : translated_font(row);
+    if (font.face != Typeface::WindowFont)
+        w->setFont(font_for(font));
     apply_colours(*w, row);
     if (auto* p = qobject_cast<PictureBox*>(w))
         p->set_background(from_bgr(row.back));

@@ -122,4 +122,7 @@ void start_reading_font_configuration();
 // installed Japanese Gothic faces that stand in for its typefaces.
 void wait_for_font_configuration();
 QFont font_for(const FontSpec& wanted);
+// The window's own font, for the elements that name none and for message boxes, in the
+// language the game speaks.
+QFont window_font_in_language();
 int pixel_size(double points);

@@ -29,17 +29,38 @@ int16_t tanned_hands(int16_t hands)
 }
 
 const char* const face_words[] = {
-    "落ち着いた顔", "きょとんとした顔", "がっくりした顔", "疲れた顔", "悲しそうな顔",
-    "泣き顔", "しらけた顔", "大喜びの顔", "照れた顔", "苦笑い", "痛そうな顔",
-    "うれしそうな顔", "キメ顔で親指を立てている", "キメ顔で親指を立てている",
+    QT_TRANSLATE_NOOP("Hero", "落ち着いた顔"),
+    QT_TRANSLATE_NOOP("Hero", "きょとんとした顔"),
+    QT_TRANSLATE_NOOP("Hero", "がっくりした顔"),
+    QT_TRANSLATE_NOOP("Hero", "疲れた顔"),
+    QT_TRANSLATE_NOOP("Hero", "悲しそうな顔"),
+    QT_TRANSLATE_NOOP("Hero", "泣き顔"),
+    QT_TRANSLATE_NOOP("Hero", "しらけた顔"),
+    QT_TRANSLATE_NOOP("Hero", "大喜びの顔"),
+    QT_TRANSLATE_NOOP("Hero", "照れた顔"),
+    QT_TRANSLATE_NOOP("Hero", "苦笑い"),
+    QT_TRANSLATE_NOOP("Hero", "痛そうな顔"),
+    QT_TRANSLATE_NOOP("Hero", "うれしそうな顔"),
+    QT_TRANSLATE_NOOP("Hero", "キメ顔で親指を立てている"),
+    QT_TRANSLATE_NOOP("Hero", "キメ顔で親指を立てている"),
 };
 const char* const hair_words[] = {
-    "髪はない", "てっぺんにだけ短い髪", "短いツンツン頭", "前髪のあるふつうの髪",
-    "ふさふさの髪", "金髪のツンツン頭", "ロングヘアのカツラ", "金髪の前髪", "てっぺんにだけ金髪",
+    QT_TRANSLATE_NOOP("Hero", "髪はない"),
+    QT_TRANSLATE_NOOP("Hero", "てっぺんにだけ短い髪"),
+    QT_TRANSLATE_NOOP("Hero", "短いツンツン頭"),
+    QT_TRANSLATE_NOOP("Hero", "前髪のあるふつうの髪"),
+    QT_TRANSLATE_NOOP("Hero", "ふさふさの髪"),
+    QT_TRANSLATE_NOOP("Hero", "金髪のツンツン頭"),
+    QT_TRANSLATE_NOOP("Hero", "ロングヘアのカツラ"),
+    QT_TRANSLATE_NOOP("Hero", "金髪の前髪"),
+    QT_TRANSLATE_NOOP("Hero", "てっぺんにだけ金髪"),
 };
 const char* const hands_words[] = {
-    "", "タバコを持ってピースしている", "扇子をかかげている", "女の子の買い物の荷物を持っている",
-    "ビールを飲んでいる",
+    "",
+    QT_TRANSLATE_NOOP("Hero", "タバコを持ってピースしている"),
+    QT_TRANSLATE_NOOP("Hero", "扇子をかかげている"),
+    QT_TRANSLATE_NOOP("Hero", "女の子の買い物の荷物を持っている"),
+    QT_TRANSLATE_NOOP("Hero", "ビールを飲んでいる"),
 };
 
 int16_t tanned_hair(int16_t head);
@@ -48,20 +69,24 @@ int16_t tanned_hair(int16_t head);
 QString hero_description(const GameState& st, bool with_caller)
 {
     if (with_caller && st.Doll_No == 3)
-        return QStringLiteral("あやしい老人が薬を差し出している。");
+        return say("Hero", "あやしい老人が薬を差し出している。");
     QStringList parts;
     if (st.Hand_No < 3)
-        parts << QString::fromUtf8(face_words[st.Face_No]);
-    parts << QString::fromUtf8(hair_words[st.Head_No == 0 ? 0 : st.Tan_Look ? tanned_hair(st.Head_No) : st.Head_No]);
+        parts << say("Hero", face_words[st.Face_No]);
+    parts << say("Hero", hair_words[st.Head_No == 0 ? 0 : st.Tan_Look ? tanned_hair(st.Head_No) : st.Head_No]);
     if (st.Hand_No > 0)
-        parts << QString::fromUtf8(hands_words[st.Hand_No]);
+        parts << say("Hero", hands_words[st.Hand_No]);
     if (st.Body_No == 1)
-        parts << QStringLiteral("日焼けしている");
+        parts << say("Hero", "日焼けしている");
     if (with_caller && (st.Doll_No == 0 || st.Doll_No == 2))
-        parts << QStringLiteral("友だちがそばにいる");
+        parts << say("Hero", "友だちがそばにいる");
     else if (with_caller && st.Doll_No == 1)
-        parts << QStringLiteral("女の子がそばにいる");
-    return parts.join(QStringLiteral("、")) + QStringLiteral("。");
+        parts << say("Hero", "女の子がそばにいる");
+    //: What joins the parts of the hero's description, and what ends it.
+    QString sentence = parts.join(say("Hero", "、").text) + say("Hero", "。").text;
+    // A sentence begins with a capital where the language has them.
+    sentence[0] = sentence[0].toUpper();
+    return sentence;
 }
 
 // A scratch element is sized so that its inside holds the whole mask.

@@ -11,6 +11,7 @@
 #include <QPixmap>
 
 #include "render/Elements.h"
+#include "platform/Language.h"
 #include "render/PictureGeometry.h"
 
 namespace {
@@ -38,12 +39,23 @@ bool looks_whole(const QString& path, QSize size)
     return file.seek(file.size() - png_end.size()) && file.read(png_end.size()) == png_end;
 }
 
+// The title's lettering is words: each language has its own title picture,
+// and a language without one of its own takes the English one.
+QString in_language(const QString& root, const char* file)
+{
+    const QString path = root + QLatin1String(file);
+    if (speaks_japanese() || qstrcmp(file, "title.png") != 0)
+        return path;
+    const QString own = root + QStringLiteral("title_%1.png").arg(spoken_language());
+    return QFile::exists(own) ? own : root + QStringLiteral("title_en.png");
+}
+
 } // namespace
 
 void start_decoding_title_pictures()
 {
     for (const char* file : title_pictures) {
-        const QString path = QStringLiteral(":/pictures/") + QLatin1String(file);
+        const QString path = in_language(QStringLiteral(":/pictures/"), file);
         decoding()[path] = std::async(std::launch::async, [path] { return QImage(path); });
     }
 }
@@ -64,7 +76,7 @@ QStringList load_pictures(Elements& el, const QString& root)
     QStringList failed;
     for (const picture::Stored& entry : picture::catalogue) {
         auto* store = qobject_cast<PictureBox*>(el.find(entry.store, entry.index));
-        const QString path = resource(entry.file);
+        const QString path = in_language(root, entry.file);
         if (!store || !looks_whole(path, QSize(entry.size.w, entry.size.h))) {
             failed << QString::fromLatin1(entry.file);
             continue;

@@ -47,6 +47,7 @@ public:
     // nothing of it; they are told the whole message once it is complete.
     void begin_typing();
     void end_typing();
+    bool typing() const { return typing_ > 0; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,10 +1,13 @@
-// Pictures of the special days as the player sees them, taken from the game's own window.
+// Pictures of the special days as the player sees them, taken from the game's own window,
+// in either language:  scenes [--language ja|en] [DIR]
 #include <functional>
 
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
 
+#include "game/RuleTables.h"
+#include "platform/Language.h"
 #include "tests/support/Game.h"
 
 namespace {
@@ -43,11 +46,11 @@ void bonus_day(int prize, bool yes, bool works)
     int frames = 0;
     const QString p = QString::number(prize);
     std::vector<Shot> shots = {
-        {[&] { return el.Mokuta_mes->caption() == QStringLiteral("お。"); }, "bonus_announced"},
+        {[&] { return el.Mokuta_mes->caption() == g.st().Mes_Text[line::bonus_day]; }, "bonus_announced"},
         {[&] { return !el.Roulet_OK->isEnabled() && el.Picture1->shown_image().pixel(2, 50) == 0xFFFFFF00u &&
                       ++frames == 1; }, "roulette_mid_spin_" + p},
-        {[&] { return el.Help_mes->text().contains(QStringLiteral("ゲット")) &&
-                      el.Mokuta_mes->caption() != QStringLiteral("お。"); }, "prize_" + p},
+        {[&] { return el.Mokuta_mes->caption() == g.st().Mes_Text[line::prize_remark + prize]; },
+         "prize_" + p},
         {[&] { return el.Item_YES->isVisible(); }, "prize_prompt_" + p},
         {[&] { return el.Maru->isVisible(); }, "prize_works_" + p},
         {[&] { return el.Batsu->isVisible(); }, "prize_fails_" + p},
@@ -72,10 +75,9 @@ void encounter(int caller, bool yes)
     const QString c = QString::number(caller) + (yes ? "_yes" : "_no");
     std::vector<Shot> shots = {
         {[&] { return el.Item_YES->isVisible(); }, "caller_" + c + "_offer"},
-        {[&] { return el.Help_mes->text().contains(QStringLiteral("しました。")) ||
-                      el.Help_mes->text().contains(QStringLiteral("荷物持ち")) ||
-                      el.Help_mes->text().contains(QStringLiteral("エキス")) ||
-                      el.Help_mes->text().contains(QStringLiteral("ロングヘア")); },
+        // The first message of the scene, once typed: after the answer, before the hairs.
+        {[&] { return g.st().Yes_No == 1 && !el.Help_mes->typing() && !el.Item_YES->isVisible() &&
+                      !el.Help_mes->text().endsWith(say("Callers", "ＹｅｓかＮｏを選んでください").text); },
          "caller_" + c + "_scene"},
         {[&] { return el.Help_mes->text().contains(QStringLiteral("20,000")); }, "caller_" + c + "_end"},
         {[&] { return el.Mokuta_mes->caption() == g.st().Mes_Text[31 + 4 * caller + 3]; },
@@ -134,7 +136,14 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     wait_for_font_configuration();
-    out_dir = argc > 1 ? argv[1] : "/tmp/scenes";
+    out_dir = QStringLiteral("/tmp/scenes");
+    for (int i = 1; i < argc; ++i) {
+        if (QString::fromLatin1(argv[i]) == QLatin1String("--language") && i + 1 < argc)
+            speak(QString::fromLatin1(argv[++i]));
+        else
+            out_dir = QString::fromLocal8Bit(argv[i]);
+    }
+    QApplication::setFont(window_font_in_language());
     QDir().mkpath(out_dir);
     bonus_day(0, false, false);
     for (int prize = 1; prize <= 4; ++prize)

@@ -101,7 +101,8 @@ PICTURES = (
        ("dolls2", "dolls2.svg", (136, 207), "opaque", BACKGROUND),        # the friend
        ("dolls3", "dolls3.svg", (143, 207), "opaque", BACKGROUND),        # the old man
        ("bottle", "bottle.svg", (65, 135), "opaque", WHITE),              # the prizes
-       ("title", "title.svg", (515, 335), "opaque", TITLE_BACKGROUND)]
+       ("title", "title.svg", (515, 335), "opaque", TITLE_BACKGROUND),
+       ("title_en", "title_en.svg", (515, 335), "opaque", TITLE_BACKGROUND)]  # in English
     + [("hands%d" % k, "hands%d.svg" % k, size, "hands", "pics%d" % body)
        for k, (size, _offset, body) in sorted(HANDS.items())]
 )

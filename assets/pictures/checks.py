@@ -239,7 +239,7 @@ def check_prize_cells(image, problems):
                             % (PRIZE_NAMES[prize], counts[prize]))
 
 
-def check_title(image, problems):
+def check_title(name, image, problems):
     """Nothing outside the logo's box: neither where the game draws the hero
     nor under the start button (with 3 px round it, down to the bottom) nor
     anywhere else; in the box a red-pink line above a blue name."""
@@ -270,22 +270,22 @@ def check_title(image, problems):
             else:
                 stray.append((x, y))
     if on_hero:
-        problems.append("title: %d pixels drawn where the hero stands (x >= %d), "
+        problems.append(name + ": %d pixels drawn where the hero stands (x >= %d), "
                         "e.g. at %d,%d" % ((len(on_hero), hero_x) + on_hero[0]))
     if on_button:
-        problems.append("title: %d pixels drawn under the start button, e.g. at %d,%d"
+        problems.append(name + ": %d pixels drawn under the start button, e.g. at %d,%d"
                         % ((len(on_button),) + on_button[0]))
     if stray:
-        problems.append("title: %d pixels drawn outside the logo's box, where the "
+        problems.append(name + ": %d pixels drawn outside the logo's box, where the "
                         "ground is plain, e.g. at %d,%d" % ((len(stray),) + stray[0]))
     if pink < 400:
-        problems.append("title: the logo has only %d red-pink pixels: where is the "
+        problems.append(name + ": the logo has only %d red-pink pixels: where is the "
                         "line of small lettering?" % pink)
     if blue < 4000:
-        problems.append("title: the logo has only %d blue pixels: where is the "
+        problems.append(name + ": the logo has only %d blue pixels: where is the "
                         "hero's name?" % blue)
     if pink and blue and pink_y / pink >= blue_y / blue:
-        problems.append("title: the small red-pink line is not above the hero's name")
+        problems.append(name + ": the small red-pink line is not above the hero's name")
 
 
 # ----------------------------------------------------------------- the hands
@@ -478,7 +478,8 @@ def check_all(images, problems):
         return
     check_registration(images, problems)
     check_prize_cells(images["bottle"], problems)
-    check_title(images["title"], problems)
+    for title in ("title", "title_en"):
+        check_title(title, images[title], problems)
     check_hands(images, problems)
 
 

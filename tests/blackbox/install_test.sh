@@ -28,6 +28,10 @@ done
 [ -x "$top/$bindir/mokuta" ] || fail "no mokuta command in $bindir"
 grep -qx "Exec=mokuta" "$top/$datadir/applications/jp.mokuta_kun.mokuta.desktop" ||
     fail "the desktop entry does not start the mokuta command"
+for language in ja en; do
+    grep -qx "Exec=mokuta --language $language" "$top/$datadir/applications/jp.mokuta_kun.mokuta.desktop" ||
+        fail "the desktop entry offers no action that plays in $language"
+done
 configured=$(cached CMAKE_INSTALL_PREFIX)
 grep -q "$configured/$libdir" "$top/$bindir/mokuta" && fail "the command names the configured directory"
 

@@ -89,7 +89,7 @@ for program in ./usr/games/mokuta "./usr/$libdir/mokuta/mokuta"; do
     grep -q "^-rwxr-xr-x .* $program\$" <<<"$contents" || fail "$program is not executable in the package"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for want in "fonts-ipafont-gothic | fonts-noto-cjk" "timgm6mb-soundfont | fluid-soundfont-gm" \
+for want in "fonts-ipafont-gothic | fonts-noto-cjk" fonts-dejavu-extra "timgm6mb-soundfont | fluid-soundfont-gm" \
             libsdl2-mixer-2.0-0 libc6 libqt6widgets6; do
     grep -q "\(^\|, \)$want\( (\|,\|$\)" <<<"$depends" || fail "Depends lacks $want: $depends"
 done

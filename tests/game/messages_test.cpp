@@ -77,3 +77,24 @@ TEST(WaitTime, YieldsBeforeEachSleepSoClicksRunDuringThePause)
     g.form->Wait_Time(500);
     EXPECT_EQ(clicked_at, (std::vector<uint32_t>{start, start + 200}));
 }
+
+TEST(MesShow, AnotherLanguageTypesInTheStepsOfTheJapanese)
+{
+    LoadedGame g;
+    std::vector<QString> seen;
+    g.host.on_yield = [&] { seen.push_back(g.el().Help_mes->text()); };
+    const uint32_t start = g.host.clock_ms();
+    // Longer and shorter than their Japanese: each takes the Japanese's 14 and 6 steps.
+    for (const Words& m : {Words("Choose what he does today", QStringLiteral("今日の行動を決めてください")),
+                           Words("Huh?", QStringLiteral("あれ、ヘンだ"))}) {
+        seen.clear();
+        const uint32_t before = g.host.clock_ms();
+        g.form->Mes_Show(m);
+        EXPECT_EQ(g.host.clock_ms() - before, 50u * (m.japanese.size() + 1));
+        ASSERT_EQ(seen.size(), static_cast<size_t>(m.japanese.size() + 1));
+        EXPECT_EQ(seen.back(), QStringLiteral("\u3000") + m.text);
+        for (std::size_t i = 1; i < seen.size(); ++i)
+            EXPECT_TRUE(seen[i].startsWith(seen[i - 1]) && seen[i].size() - seen[i - 1].size() <= 2) << i;
+    }
+    EXPECT_EQ(g.host.clock_ms() - start, 700u + 350u);
+}

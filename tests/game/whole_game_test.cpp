@@ -2,9 +2,12 @@
 // against the test's own reckoning of the hero's numbers.
 #include <cmath>
 
+#include <QGroupBox>
+
 #include <gtest/gtest.h>
 
 #include "game/RuleTables.h"
+#include "platform/Language.h"
 #include "tests/support/Game.h"
 
 namespace {
@@ -14,6 +17,10 @@ namespace {
 struct QuickPlayer {
     LoadedGame g{false};
     bool in_player = false;
+    // Looks at the window at every yield, before the player chooses.
+    std::function<void()> watch;
+    // A patient player lets every typed message finish before acting.
+    bool patient = false;
 
     virtual ~QuickPlayer() = default;
     virtual QWidget* choose() = 0;
@@ -26,6 +33,10 @@ struct QuickPlayer {
     void play()
     {
         if (in_player)
+            return;
+        if (watch)
+            watch();
+        if (patient && g.el().Help_mes->typing())
             return;
         in_player = true;
         QWidget* next = choose();
@@ -204,7 +215,7 @@ struct LongGame : QuickPlayer {
                 return 0.0f;  // every plan: ごはん, バイト, ねる
             if (el.Picture3->isVisible() && el.Picture6->isVisible())
                 return callers_planned[next_caller++ % callers_planned.size()] / 4.0f + 0.1f;
-            if (line.endsWith(QStringLiteral("ゲットしてください")))
+            if (line.endsWith(say("Bonus", "ルーレットで育毛剤をゲットしてください").text))
                 return 0.1f * (next_prize++ % 4 + 1) + 0.01f;
             return g.st().Day_Count > 75 ? 0.0f : 0.99f;
         };
@@ -222,7 +233,7 @@ struct LongGame : QuickPlayer {
         if (p.clickable(el.Roulet_OK))
             return el.Roulet_OK;
         if (p.clickable(el.Item_YES)) {
-            const bool caller = el.Label6->caption() == QStringLiteral("この話にのりますか？");
+            const bool caller = el.Label6->caption() == say("Callers", "この話にのりますか？").text;
             if (g.st().Yes_No != 0)
                 return nullptr;  // answered already; the question is still being typed
             if (caller)
@@ -268,4 +279,103 @@ TEST(WholeGame, ThroughEveryCallerAndManyBonusDaysToTheEnd)
     EXPECT_EQ(game.ordinary_days.front(), 1);
     EXPECT_EQ(game.g.st().Hair_Count, 0);
     EXPECT_EQ(game.g.el().Last_mes[0]->caption(), "ハ");
+}
+
+namespace {
+
+// Everything of the window a player reads or a screen reader speaks, that is in Japanese now.
+QStringList japanese_on(Elements& el)
+{
+    QStringList found;
+    auto look = [&found](const QString& where, const QString& text) {
+        if (has_japanese(text))
+            found << where + QStringLiteral(": ") + text;
+    };
+    look(QStringLiteral("title"), el.Form1->windowTitle());
+    look(QStringLiteral("keys"), el.Form1->accessibleDescription());
+    for (const ElementEntry& e : el.all()) {
+        const QString name = e.widget->objectName();
+        look(name + QStringLiteral(" name"), e.widget->accessibleName());
+        look(name + QStringLiteral(" description"), e.widget->accessibleDescription());
+        if (!e.widget->isVisible())
+            continue;
+        if (auto* label = qobject_cast<Label*>(e.widget))
+            look(name, label->caption());
+        else if (auto* box = qobject_cast<QLineEdit*>(e.widget))
+            look(name, box->text());
+        else if (auto* button = qobject_cast<QAbstractButton*>(e.widget))
+            look(name, button->text());
+        else if (auto* frame = qobject_cast<QGroupBox*>(e.widget))
+            look(name, frame->title());
+    }
+    return found;
+}
+
+// One game as a player meets it: the moments each day starts and the game ends, and the hero's
+// numbers then; and, in another language, whatever Japanese showed on the way.
+struct Played {
+    std::vector<uint32_t> day_starts;
+    std::vector<int32_t> hairs;
+    uint32_t ended_at = 0;
+    QString last_word;
+    QStringList japanese_seen;
+};
+
+template <typename Game, typename... Args>
+Played play_in(const char* language, Args... args)
+{
+    EXPECT_TRUE(speak(QString::fromLatin1(language)));
+    Played p;
+    {
+        Game game(args...);
+        game.patient = true;
+        game.watch = [&] {
+            if (game.g.el().Menu_OK->isVisible() && p.day_starts.size() < 200 &&
+                (p.day_starts.empty() || p.day_starts.back() != game.g.host.clock_ms())) {
+                p.day_starts.push_back(game.g.host.clock_ms());
+                p.hairs.push_back(game.g.st().Hair_Count);
+            }
+            if (!speaks_japanese() && p.japanese_seen.size() < 20)
+                for (const QString& text : japanese_on(game.g.el()))
+                    if (!p.japanese_seen.contains(text))
+                        p.japanese_seen << text;
+        };
+        EXPECT_EQ(status_when_ended([&] { game.g.host.idle_for(3u * 60u * 60u * 1000u); }), 0);
+        p.ended_at = game.g.host.clock_ms();
+        p.last_word = game.g.el().Mokuta_mes->caption();
+    }
+    speak(QString::fromLatin1(japanese));
+    return p;
+}
+
+template <typename Game, typename... Args>
+void same_game_in_english(Args... args)
+{
+    const Played ja = play_in<Game>(japanese, args...);
+    const Played en = play_in<Game>("en", args...);
+    EXPECT_EQ(en.japanese_seen, QStringList());
+    EXPECT_GE(ja.day_starts.size(), 3u);
+    // The same game at the same pace: every day starts at the same moment, with the same hairs.
+    EXPECT_EQ(en.day_starts, ja.day_starts);
+    EXPECT_EQ(en.hairs, ja.hairs);
+    EXPECT_EQ(en.ended_at, ja.ended_at);
+    EXPECT_FALSE(has_japanese(en.last_word));
+    EXPECT_FALSE(en.last_word.isEmpty());
+}
+
+} // namespace
+
+TEST(WholeGameInEnglish, LosingEveryDayIsTheSameGameInEnglish)
+{
+    same_game_in_english<WholeGame>(false);
+}
+
+TEST(WholeGameInEnglish, WinningEveryDayIsTheSameGameInEnglish)
+{
+    same_game_in_english<WholeGame>(true);
+}
+
+TEST(WholeGameInEnglish, EveryCallerAndManyBonusDaysAreTheSameGameInEnglish)
+{
+    same_game_in_english<LongGame>();
 }

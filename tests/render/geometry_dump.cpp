@@ -16,6 +16,8 @@ int main()
                std::to_string(s.size.h) + "]";
         comma = ", ";
     }
+    // Every other language's title picture takes the title's place, at its size.
+    out += ", \"title_en\": [" + std::to_string(title.w) + ", " + std::to_string(title.h) + "]";
     out += ", \"icon\": [" + std::to_string(icon.w) + ", " + std::to_string(icon.h) + "]}, \"hands\": {";
     for (int k = 1; k <= 7; ++k) {
         const auto& place = tables::Hand_Pos[k];

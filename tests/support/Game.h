@@ -41,6 +41,17 @@ struct LoadedGame {
     Elements& el() { return form->el; }
 };
 
+// Kana, kanji and the full-width forms: none may show in a game in another language. The
+// ideographic space that leads every typed message is part of the instruction line's look.
+inline bool has_japanese(const QString& text)
+{
+    for (QChar c : text)
+        if ((c.unicode() >= 0x3001 && c.unicode() <= 0x30FF) || (c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF) ||
+            (c.unicode() >= 0xFF00 && c.unicode() <= 0xFFEF))
+            return true;
+    return false;
+}
+
 // Runs a piece of the game until the process would end; returns its status, or -999 if it went on.
 template <typename F>
 int status_when_ended(F&& f)
