@@ -1,6 +1,7 @@
 // The game's pace: messages typed into the instruction line, and pauses that keep the window alive.
 #include "app/Form1.h"
 #include "game/Rules.h"
+#include "render/Keyboard.h"
 
 // The ideographic space in front is part of the message's look; each
 // character takes 50 ms, so a message of k characters takes (k + 1) x 50 ms.
@@ -15,7 +16,7 @@ void Form1::Mes_Show(const QString& text)
         host.sleep_ms(50);
     }
     el.Help_mes->end_typing();
-    el.Help_mes->setFocus();
+    el.keyboard().focus_unless_placed(el.Help_mes);
 }
 
 void Form1::Wait_Time(int32_t ms)

@@ -27,6 +27,9 @@ public:
     QString caption() const { return caption_; }
     void on_click(std::function<void()> handler) { click_ = std::move(handler); }
 
+signals:
+    void caption_changed();
+
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     // A plan reached with the Tab key shows the focus frame.
@@ -43,10 +46,14 @@ class TextBox : public QLineEdit {
 public:
     explicit TextBox(QWidget* parent);
 
-    // While a message is typed out letter by letter, assistive tools hear
-    // nothing of it; they are told the whole message once it is complete.
+    // A message typed out letter by letter is a message only once it is
+    // complete: then `typed` tells whoever listens, once, with the whole of it.
     void begin_typing();
     void end_typing();
+    bool typing() const { return typing_ > 0; }
+
+signals:
+    void typed(const QString& message);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -55,7 +62,6 @@ protected:
 
 private:
     int typing_ = 0;
-    QString before_typing_;
 };
 
 class Button : public QPushButton {
