@@ -9,13 +9,12 @@ void Form1::Mes_Show(const QString& text)
 {
     const QString s = QString(QChar(0x3000)) + text;
     const int16_t n = static_cast<int16_t>(s.size());
-    el.Help_mes->begin_typing();
     for (int16_t i = 1; i <= n; ++i) {
         el.Help_mes->setText(s.left(i));
         host.yield();
         host.sleep_ms(50);
     }
-    el.Help_mes->end_typing();
+    el.Help_mes->message_complete();
     el.keyboard().focus_unless_placed(el.Help_mes);
 }
 

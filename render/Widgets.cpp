@@ -120,17 +120,6 @@ void TextBox::focusInEvent(QFocusEvent* event)
     QLineEdit::focusInEvent(&quiet);
 }
 
-void TextBox::begin_typing()
-{
-    ++typing_;
-}
-
-void TextBox::end_typing()
-{
-    if (typing_ == 0 || --typing_ > 0)
-        return;
-    emit typed(text());
-}
 
 PictureBox::PictureBox(QWidget* parent, bool border) : QWidget(parent), border_(border)
 {

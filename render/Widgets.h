@@ -46,11 +46,11 @@ class TextBox : public QLineEdit {
 public:
     explicit TextBox(QWidget* parent);
 
-    // A message typed out letter by letter is a message only once it is
-    // complete: then `typed` tells whoever listens, once, with the whole of it.
-    void begin_typing();
-    void end_typing();
-    bool typing() const { return typing_ > 0; }
+    // A message typed out letter by letter is a message only once it is complete:
+    // then `typed` tells whoever listens, once, with the whole of it. A message
+    // typed while another was being typed (a click during the typing played on)
+    // is complete at its own end, as the box shows it then.
+    void message_complete() { emit typed(text()); }
 
 signals:
     void typed(const QString& message);
@@ -59,9 +59,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     // Arriving by the Tab key selects nothing the player did not select.
     void focusInEvent(QFocusEvent* event) override;
-
-private:
-    int typing_ = 0;
 };
 
 class Button : public QPushButton {

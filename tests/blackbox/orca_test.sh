@@ -20,10 +20,10 @@ DefaultLanguage "ja"
 AudioOutputMethod "libao"
 EOF
 
-# Orca starts the speech server itself; it outlives Orca, so it is ended here by its socket.
+# Orca starts the speech server itself, and it outlives Orca: it is ended by the pid it wrote.
 stop_speech() {
-    local socket="$XDG_RUNTIME_DIR/speech-dispatcher"
-    for pid in $(fuser "$socket"/* 2>/dev/null); do kill "$pid" 2>/dev/null; done
+    local pid_file="$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid"
+    [ -s "$pid_file" ] && kill "$(cat "$pid_file")" 2>/dev/null
 }
 trap 'stop_speech; cleanup' EXIT
 
