@@ -9,6 +9,7 @@ void Form1::Mes_Show(const QString& text)
 {
     const QString s = QString(QChar(0x3000)) + text;
     const int16_t n = static_cast<int16_t>(s.size());
+    el.Help_mes->begin_message(s);
     for (int16_t i = 1; i <= n; ++i) {
         el.Help_mes->setText(s.left(i));
         host.yield();

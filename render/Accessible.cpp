@@ -173,7 +173,8 @@ QString rgb(const QColor& c)
 
 // A display-only text box as an assistive tool reads it: the whole text in one run of
 // attributes (its font and colours, so that a red read-out can be told from a blue one),
-// hidden when it is covered, and taking the focus only as the keyboard lets it.
+// a message whole while it is typed, hidden when it is covered, and taking the focus only
+// as the keyboard lets it.
 class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit TextBoxAccessible(TextBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
@@ -188,7 +189,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value)
-            return box()->text();
+            return box()->text_to_read();
         return QAccessibleWidget::text(t);
     }
 
@@ -219,12 +220,12 @@ public:
     void setSelection(int, int start, int end) override { box()->setSelection(start, end - start); }
     int cursorPosition() const override { return box()->cursorPosition(); }
     void setCursorPosition(int position) override { box()->setCursorPosition(position); }
-    QString text(int start, int end) const override { return box()->text().mid(start, end - start); }
-    int characterCount() const override { return static_cast<int>(box()->text().size()); }
+    QString text(int start, int end) const override { return box()->text_to_read().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(box()->text_to_read().size()); }
 
     QRect characterRect(int offset) const override
     {
-        const QString shown = box()->text();
+        const QString shown = box()->text_to_read();
         if (offset < 0 || offset >= shown.size())
             return {};
         const QFontMetrics metrics(box()->font());

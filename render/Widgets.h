@@ -50,7 +50,15 @@ public:
     // then `typed` tells whoever listens, once, with the whole of it. A message
     // typed while another was being typed (a click during the typing played on)
     // is complete at its own end, as the box shows it then.
-    void message_complete() { emit typed(text()); }
+    void begin_message(const QString& whole) { messages_ << whole; }
+    void message_complete()
+    {
+        if (!messages_.isEmpty())
+            messages_.removeLast();
+        emit typed(text());
+    }
+    // What an assistive tool reads in the box: while a message is typed, all of it.
+    QString text_to_read() const { return messages_.isEmpty() ? text() : messages_.last(); }
 
 signals:
     void typed(const QString& message);
@@ -59,6 +67,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     // Arriving by the Tab key selects nothing the player did not select.
     void focusInEvent(QFocusEvent* event) override;
+
+private:
+    QStringList messages_;
 };
 
 class Button : public QPushButton {

@@ -188,7 +188,12 @@ TEST_F(Keyboard, AScreenReaderHearsTheDayAsItIsShownWhileTheFocusStaysPut)
         g.host.player.key(key);
         g.host.idle_for(100);
     };
+    // Halfway through the typing a tool that reads the line reads the whole message.
+    QString read_while_typed;
+    g.host.player.when([&] { return el.Help_mes->text().size() == 3; },
+                       [&] { read_while_typed = tool_view(el.Help_mes)->text(QAccessible::Value); });
     press(Qt::Key_Return);
+    EXPECT_EQ(read_while_typed, QStringLiteral("\u3000今日の行動を決めてください"));
     QStringList plans;
     for (Label* plan : el.Label1)
         plans << QStringLiteral("%1 ").arg(plans.size() + 1) + plan->text().replace('\n', QStringLiteral("、"));

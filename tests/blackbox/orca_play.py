@@ -52,6 +52,7 @@ class Speech:
 
 
 speech = Speech()
+games = []
 
 
 def key(name):
@@ -82,6 +83,7 @@ def start(first_day):
     env.update(MOKUTA_SEED="1", MOKUTA_FIRST_DAY=str(first_day), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     with open(LOG + ".game", "a") as errors:
         game = subprocess.Popen([GAME], cwd=os.path.dirname(GAME), env=env, stderr=errors)
+    games.append(game)
     window = wait_window(game)
     subprocess.run(["xdotool", "windowactivate", "--sync", window], check=False, timeout=10)
     speech.wait(r"^はじめ push button", "Orca never read the start button on the title", 40)
@@ -188,6 +190,10 @@ def main():
         for line in speech.said()[max(0, speech.next - 5):]:
             print("  " + line.replace("\n", " / "), file=sys.stderr)
         return 1
+    finally:
+        for game in games:
+            if game.poll() is None:
+                game.kill()
     print("PASS: what Orca said was what the screen showed")
     return 0
 

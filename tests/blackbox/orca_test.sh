@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program played by keys alone while the real screen reader, Orca, listens on the
 # test's own accessibility bus: what a blind player hears is read from Orca's debug log.
+# MOKUTA_ORCA_LOG=FILE keeps that log.
 [ -n "${MOKUTA_OWN_BUS:-}" ] || exec env MOKUTA_OWN_BUS=1 dbus-run-session -- "$0" "$@"
 source "$(dirname "$0")/lib.sh"
 here=$(cd "$(dirname "$0")" && pwd)
@@ -25,7 +26,10 @@ stop_speech() {
     local pid_file="$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid"
     [ -s "$pid_file" ] && kill "$(cat "$pid_file")" 2>/dev/null
 }
-trap 'stop_speech; cleanup' EXIT
+keep_log() {
+    [ -z "${MOKUTA_ORCA_LOG:-}" ] || cp "$scratch/orca.log" "$MOKUTA_ORCA_LOG"
+}
+trap 'stop_speech; keep_log; cleanup' EXIT
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
@@ -36,5 +40,5 @@ pids+=($!)
 
 env -u LANG -u LANGUAGE -u LC_ALL -u LC_CTYPE -u LC_MESSAGES \
     /usr/bin/python3 "$here/orca_play.py" "$1" "$scratch/orca.log" ||
-    fail "Orca did not hear what a player sees (its log: $scratch/orca.log)"
+    fail "Orca did not say what the screen showed"
 echo "PASS: Orca speaks a day, a bonus day's question and a caller, played by keys alone"
