@@ -12,16 +12,19 @@
 
 namespace {
 
-// The few words said that the screen shows by colour alone: a slot's action turns blue when
-// it succeeds and red when it fails, a picked plan turns yellow, a read-out below 50 turns red,
-// and the product's circle or cross lies over its picture.
-struct ColourWords {
+// The few words said beyond the screen's own: what it shows by colour alone (a slot's action
+// turns blue when it succeeds and red when it fails, a picked plan turns yellow, a read-out
+// below 50 turns red, a product's circle or cross lies over its picture), and the marks that
+// join what is said into sentences.
+struct SpokenWords {
     const char* success;
     const char* failure;
     const char* picked;
     const char* low;
+    const char* comma;
+    const char* full_stop;
 };
-constexpr ColourWords colour_words{"成功", "失敗", "選択", "低い"};
+constexpr SpokenWords words{"成功", "失敗", "選択", "低い", "、", "。"};
 
 QString word(const char* utf8)
 {
@@ -164,9 +167,9 @@ QString Announcer::appearance(QWidget* w) const
     if (w == el_.Last_mes[1])
         return el_.Last_mes[0]->caption() + el_.Last_mes[1]->caption();
     if (w == el_.Maru)
-        return el_.Maru->caption() + QLatin1Char(' ') + word(colour_words.success);
+        return el_.Maru->caption() + QLatin1Char(' ') + word(words.success);
     if (w == el_.Batsu)
-        return el_.Batsu->caption() + QLatin1Char(' ') + word(colour_words.failure);
+        return el_.Batsu->caption() + QLatin1Char(' ') + word(words.failure);
     if (auto* button = qobject_cast<QAbstractButton*>(w))
         return button->text();
     return spoken(static_cast<Label*>(w)->caption());
@@ -197,7 +200,7 @@ void Announcer::say_question()
 
 QString Announcer::plan_words(int k) const
 {
-    return display_text(el_.Label1[k]->caption()).split(QLatin1Char('\n')).join(QStringLiteral("、"));
+    return display_text(el_.Label1[k]->caption()).split(QLatin1Char('\n')).join(word(words.comma));
 }
 
 void Announcer::say_picked_plan()
@@ -207,17 +210,17 @@ void Announcer::say_picked_plan()
     picked_ = false;
     for (int k = 0; k <= 2; ++k)
         if (el_.seen(el_.Label1[k]) && back_colour(*el_.Label1[k]) == colour::light_yellow)
-            say(word(colour_words.picked) + QStringLiteral(" %1 ").arg(k + 1) + plan_words(k));
+            say(word(words.picked) + QStringLiteral(" %1 ").arg(k + 1) + plan_words(k));
 }
 
 QString Announcer::slot_words(int k) const
 {
-    QString words = el_.Text1[k]->text();
+    QString said = el_.Text1[k]->text();
     if (k <= 2) {
         const bool failed = fore_colour(*el_.Text1[k]) == colour::red;
-        words += QLatin1Char(' ') + word(failed ? colour_words.failure : colour_words.success);
+        said += QLatin1Char(' ') + word(failed ? words.failure : words.success);
     }
-    return words + QLatin1Char(' ') + el_.Text2[k]->text();
+    return said + QLatin1Char(' ') + el_.Text2[k]->text();
 }
 
 // Each slot's action with its outcome and hair change, and the product's daily gain.
@@ -250,13 +253,13 @@ void Announcer::say_read_outs()
         if (box == el_.Text3)
             now += el_.Label7->caption();
         else if (fore_colour(*box) == colour::red)
-            now += QLatin1Char(' ') + word(colour_words.low);
+            now += QLatin1Char(' ') + word(words.low);
         if (now == read_outs_said_[i])
             continue;
         read_outs_said_[i] = now;
         changed << now;
     }
-    say(changed.join(QStringLiteral("、")));
+    say(changed.join(word(words.comma)));
 }
 
 // New plans once all three are dealt and in sight, after the hero's look if it changed;
@@ -279,6 +282,6 @@ void Announcer::say_plans()
     QStringList plans;
     for (int k = 0; k <= 2; ++k)
         plans << QStringLiteral("%1 ").arg(k + 1) + plan_words(k);
-    say(el_.Lable3->caption() + QStringLiteral("、") + plans.join(QStringLiteral("。")) +
-        QStringLiteral("。"));
+    say(el_.Lable3->caption() + word(words.comma) + plans.join(word(words.full_stop)) +
+        word(words.full_stop));
 }
