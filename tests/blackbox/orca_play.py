@@ -122,7 +122,7 @@ def play_the_day(plans, digit, hair, lost=0):
     for action in actions:
         result = speech.wait(r"^%s (成功|失敗) (-?\d+)" % re.escape(action), "the action %s was not said with its outcome" % action)
         change = int(result.group(2))
-        if (result.group(1) == "成功") != (change >= 0) or (result.group(1) == "失敗" and change > 0):
+        if change > 0 and result.group(1) == "失敗" or change < 0 and result.group(1) == "成功":
             raise Failed("the outcome and the change disagree: %s" % result.group(0))
         hair += change
     said = speech.wait(r"^髪 ([\d,]+)本", "the read-outs were not said after the day")
