@@ -56,7 +56,7 @@ Announcer::Announcer(Elements& el) : el_(el), showing_(el), bar_(new Announcemen
     for (QWidget* w : {static_cast<QWidget*>(el_.Titlet), static_cast<QWidget*>(el_.Last_mes[1]),
                        static_cast<QWidget*>(el_.Maru), static_cast<QWidget*>(el_.Batsu),
                        static_cast<QWidget*>(el_.Quits)})
-        appeared_[w] = false;
+        appeared_.emplace_back(w, false);
 
     for (const ElementEntry& e : el_.all())
         e.widget->installEventFilter(this);

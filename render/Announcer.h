@@ -3,7 +3,7 @@
 #pragma once
 
 #include <array>
-#include <map>
+#include <utility>
 #include <vector>
 
 #include <QObject>
@@ -73,7 +73,7 @@ private:
 
     std::vector<QString> messages_;
     QString line_said_;
-    std::map<QWidget*, bool> appeared_;
+    std::vector<std::pair<QWidget*, bool>> appeared_;  // and whether it was in sight
     QString question_said_;
     bool picked_ = false;
     std::array<QString, 4> slots_said_;
