@@ -22,6 +22,7 @@ $game_only || packages+=(
     googletest libgtest-dev libbenchmark-dev
     xvfb openbox xdotool imagemagick x11-utils
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
+    orca speech-dispatcher speech-dispatcher-espeak-ng
     python3-pil librsvg2-bin fonts-kouzan-mouhitsu
     dpkg-dev file lintian desktop-file-utils appstream
 )

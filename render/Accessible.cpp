@@ -1,14 +1,15 @@
-// What assistive tools are told of the window: plain names, the reach rule for their actions, quiet typing.
+// What assistive tools are told of the window: plain names, whole texts, only what can be seen,
+// and the reach rule for their actions.
 #include "render/Accessible.h"
-
-#include <set>
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 
+#include "render/Announcer.h"
 #include "render/Elements.h"
 #include "render/Keyboard.h"
 
@@ -48,12 +49,9 @@ const char* const keys_description = QT_TRANSLATE_NOOP(
     "キー: Tab と Shift+Tab で移動、1・2・3 で左・中・右の行動を選ぶ、"
     "Enter で決定（ボーナスデーは Go）、Space でボタンを押す、Y と N で質問に答える。");
 
-std::set<const QObject*>& quiet_elements()
-{
-    static std::set<const QObject*> quiet;
-    return quiet;
-}
-
+// A text box's text is spoken by the announcements when it changes (a read-out, a slot, a
+// message), so its own text events would only say it a second time, or in pieces while a
+// message is typed.
 bool is_text_change(QAccessible::Event type)
 {
     switch (type) {
@@ -70,15 +68,24 @@ bool is_text_change(QAccessible::Event type)
     }
 }
 
+bool is_element(const QObject* object)
+{
+    return qobject_cast<const Button*>(object) || qobject_cast<const CheckBox*>(object) ||
+           qobject_cast<const Label*>(object) || qobject_cast<const PictureBox*>(object) ||
+           qobject_cast<const TextBox*>(object) || qobject_cast<const Frame*>(object);
+}
+
 // Qt passes every update through this one handler instead of to the desktop's
-// assistive-tool bus; the handler steps aside for one call to let an update through.
+// assistive-tool bus. Whether an element shows is told by the showing report,
+// which knows about covers; Qt's own word on it knows only shown and hidden.
 void pass_on(QAccessibleEvent* event)
 {
-    if (quiet_elements().count(event->object()) && is_text_change(event->type()))
+    const QAccessible::Event type = event->type();
+    if (qobject_cast<const TextBox*>(event->object()) && is_text_change(type))
         return;
-    QAccessible::installUpdateHandler(nullptr);
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(&pass_on);
+    if ((type == QAccessible::ObjectShow || type == QAccessible::ObjectHide) && is_element(event->object()))
+        return;
+    tell_assistive_tools(*event);
 }
 
 QString key_for(const Elements& el, const QWidget* w)
@@ -134,6 +141,8 @@ public:
                 return button->text();
             if (const auto* label = qobject_cast<const Label*>(widget()))
                 return display_text(label->caption());
+            if (const auto* frame = qobject_cast<const Frame*>(widget()))
+                return frame->title();
         }
         return QAccessibleWidget::text(t);
     }
@@ -171,6 +180,109 @@ private:
     Elements* elements() const { return Elements::of(widget()->window()); }
 };
 
+QString rgb(const QColor& c)
+{
+    return QStringLiteral("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue());
+}
+
+// A display-only text box as an assistive tool reads it: the whole text in one run of
+// attributes (its font and colours, so that a red read-out can be told from a blue one),
+// a message whole while it is typed, hidden when it is covered, and taking the focus only
+// as the keyboard lets it.
+class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit TextBoxAccessible(TextBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return box()->text_to_read();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        s.selectableText = true;
+        const Elements* el = Elements::of(widget()->window());
+        if (el && !el->seen(widget())) {
+            s.invisible = true;
+            s.focusable = false;
+        }
+        return s;
+    }
+
+    void selection(int index, int* start, int* end) const override
+    {
+        *start = *end = 0;
+        if (index == 0 && box()->hasSelectedText()) {
+            *start = box()->selectionStart();
+            *end = *start + static_cast<int>(box()->selectedText().size());
+        }
+    }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { box()->deselect(); }
+    void setSelection(int, int start, int end) override { box()->setSelection(start, end - start); }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    QString text(int start, int end) const override { return box()->text_to_read().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(box()->text_to_read().size()); }
+
+    QRect characterRect(int offset) const override
+    {
+        const QString shown = box()->text_to_read();
+        if (offset < 0 || offset >= shown.size())
+            return {};
+        const QFontMetrics metrics(box()->font());
+        const int x = text_left() + metrics.horizontalAdvance(shown.left(offset));
+        const int y = (box()->height() - metrics.height()) / 2;
+        const QRect local(x, y, metrics.horizontalAdvance(shown.at(offset)), metrics.height());
+        return QRect(box()->mapToGlobal(local.topLeft()), local.size());
+    }
+
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        const QPoint local = box()->mapFromGlobal(point);
+        for (int k = 0; k < characterCount(); ++k) {
+            const QRect r = characterRect(k);
+            if (local.x() < box()->mapFromGlobal(r.topLeft()).x() + r.width())
+                return box()->rect().contains(local) ? k : -1;
+        }
+        return -1;
+    }
+
+    void scrollToSubstring(int, int) override {}
+
+    QString attributes(int offset, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        if (offset < 0 || offset > *end)
+            *start = *end = offset;
+        const QFont font = box()->font();
+        return QStringLiteral("font-family:\"%1\";font-size:%2pt;font-weight:%3;color:%4;background-color:%5;")
+            .arg(font.family())
+            .arg(font.pixelSize() * 3 / 4)
+            .arg(font.bold() ? 700 : 400)
+            .arg(rgb(box()->palette().color(QPalette::Active, QPalette::Text)))
+            .arg(rgb(box()->palette().color(QPalette::Active, QPalette::Base)));
+    }
+
+private:
+    TextBox* box() const { return static_cast<TextBox*>(widget()); }
+    // Where the text begins: its left margin and the line edit's own small one inside it.
+    int text_left() const { return box()->textMargins().left() + 2; }
+};
+
 // Asked for every element as it is made, before the game knows its name; what
 // an element is (a plan or another label) is looked up each time it is asked.
 QAccessibleInterface* element_interface(const QString& class_name, QObject* object)
@@ -186,6 +298,16 @@ QAccessibleInterface* element_interface(const QString& class_name, QObject* obje
         return new ElementAccessible(w, QAccessible::StaticText);
     if (class_name == QLatin1String("PictureBox"))
         return new ElementAccessible(w, QAccessible::Graphic);
+    if (class_name == QLatin1String("Frame"))
+        return new ElementAccessible(w, QAccessible::Grouping);
+    if (class_name == QLatin1String("TextBox"))
+        return new TextBoxAccessible(static_cast<TextBox*>(w));
+    // The announcements sit in a status bar of their own, so that a screen reader speaks
+    // what they say and not what they are.
+    if (class_name == QLatin1String("AnnouncementBar"))
+        return new QAccessibleWidget(w, QAccessible::StatusBar);
+    if (class_name == QLatin1String("Announcement"))
+        return new QAccessibleWidget(w, QAccessible::Notification);
     return nullptr;
 }
 
@@ -201,12 +323,12 @@ void install_accessibility()
     QAccessible::installUpdateHandler(&pass_on);
 }
 
-void keep_quiet(QWidget* element, bool quiet)
+// The handler steps aside for one call to let an event through.
+void tell_assistive_tools(QAccessibleEvent& event)
 {
-    if (quiet)
-        quiet_elements().insert(element);
-    else
-        quiet_elements().erase(element);
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(&event);
+    QAccessible::installUpdateHandler(&pass_on);
 }
 
 void name_for_assistive_tools(Elements& el)
@@ -218,4 +340,22 @@ void name_for_assistive_tools(Elements& el)
         el.Label1[k]->setAccessibleDescription(
             QCoreApplication::translate("Accessible", "今日の行動 %1").arg(k + 1));
     el.Form1->setAccessibleDescription(QCoreApplication::translate("Accessible", keys_description));
+}
+
+ShowingReport::ShowingReport(Elements& el) : el_(el) {}
+
+// Until the first report the tools know only Qt's own word: shown or hidden.
+void ShowingReport::update()
+{
+    if (told_.empty())
+        for (const ElementEntry& e : el_.all())
+            told_[e.widget] = e.widget->isVisible();
+    for (auto& [widget, told] : told_) {
+        const bool seen = el_.seen(widget);
+        if (seen == told)
+            continue;
+        told = seen;
+        QAccessibleEvent event(widget, seen ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+        tell_assistive_tools(event);
+    }
 }

@@ -36,7 +36,7 @@ struct ElementRow {
     FontSpec font;
     uint32_t fore, back;
     Start start;
-    int tab;  // -1: not in the tab order
+    int tab;  // the design's tab order (-1: none); the keyboard walks reading_order() instead
     unsigned look;
 };
 

@@ -17,6 +17,7 @@
 #include "platform/Host.h"
 #include "platform/Language.h"
 #include "render/Accessible.h"
+#include "render/Announcer.h"
 #include "render/Colours.h"
 #include "render/Keyboard.h"
 
@@ -126,6 +127,7 @@ Elements::Elements(Host& host) : Timer1(host, timer1_interval_ms), host_(host)
     stack_and_order();
     name_for_assistive_tools(*this);
     keyboard_ = std::make_unique<KeyboardReach>(*this);
+    announcer_ = std::make_unique<Announcer>(*this);
 }
 
 Elements::~Elements()
@@ -299,22 +301,18 @@ void Elements::bind()
 }
 
 // Rows come top first; raising them from the last row up leaves the first on top.
-// The keyboard walks the elements in the tab order of the table.
+// The keyboard walks the elements as the screen reads, not in the table's own tab
+// order, which goes right to left through the plans and puts them after the buttons.
 void Elements::stack_and_order()
 {
     for (auto it = entries_.rbegin(); it != entries_.rend(); ++it)
         it->widget->raise();
 
-    std::vector<const ElementEntry*> tabbed;
-    for (const ElementEntry& e : entries_) {
+    for (const ElementEntry& e : entries_)
         e.widget->setFocusPolicy(natural_focus(*this, e.widget));
-        if (e.row->tab >= 0 && e.widget->focusPolicy() != Qt::NoFocus)
-            tabbed.push_back(&e);
-    }
-    std::sort(tabbed.begin(), tabbed.end(),
-              [](const ElementEntry* a, const ElementEntry* b) { return a->row->tab < b->row->tab; });
-    for (std::size_t i = 1; i < tabbed.size(); ++i)
-        QWidget::setTabOrder(tabbed[i - 1]->widget, tabbed[i]->widget);
+    const std::vector<QWidget*> order = reading_order(*this);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void Elements::on_click(QWidget* element, std::function<void()> handler)

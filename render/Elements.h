@@ -11,6 +11,7 @@
 #include "render/ElementTable.h"
 #include "render/Widgets.h"
 
+class Announcer;
 class Host;
 class KeyboardReach;
 
@@ -100,6 +101,8 @@ public:
     // Keys the focused element leaves alone; true when the game used the key.
     void on_key(std::function<bool(int key)> handler);
     KeyboardReach& keyboard() { return *keyboard_; }
+    // What a screen reader is told of the changes on the window.
+    Announcer& announcer() { return *announcer_; }
     // The window of these elements, if any is alive.
     static Elements* of(const QWidget* window);
 
@@ -113,6 +116,7 @@ private:
     std::vector<ElementEntry> entries_;
     std::map<QWidget*, std::function<void()>> clicks_;
     std::unique_ptr<KeyboardReach> keyboard_;
+    std::unique_ptr<Announcer> announcer_;
 };
 
 // Reads the desktop's font configuration on another thread, while the

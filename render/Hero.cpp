@@ -1,5 +1,6 @@
 // The hero in his picture: body, face, hair and hands laid over each other, and a caller beside him.
 #include "app/Form1.h"
+#include "render/Announcer.h"
 #include "render/PictureGeometry.h"
 #include "render/Raster.h"
 
@@ -123,7 +124,7 @@ void Form1::Hero_Draw()
         Draw_Hands();
     }
     el.Mokuta->refresh();
-    el.Mokuta->setAccessibleDescription(hero_description(st, false));
+    el.announcer().describe_hero(hero_description(st, false));
 }
 
 void Form1::Mask_Head()
@@ -218,5 +219,5 @@ void Form1::Draw_Doll()
     const auto& place = st.Doll_Pos[d];
     BitBlt(*el.Mokuta, place[0], place[1], place[2], place[3], *el.Dolls[d], 0, 0, Rop::SRCCOPY);
     el.Mokuta->refresh();
-    el.Mokuta->setAccessibleDescription(hero_description(st, true));
+    el.announcer().describe_hero(hero_description(st, true));
 }

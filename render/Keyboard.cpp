@@ -51,11 +51,29 @@ Qt::FocusPolicy natural_focus(const Elements& el, const QWidget* element)
     return Qt::NoFocus;
 }
 
+std::vector<QWidget*> reading_order(const Elements& el)
+{
+    return {el.Help_mes, el.Text3,    el.Text6,     el.Text4,    el.Text5,     el.Item_NO,
+            el.Item_YES, el.Label1[0], el.Label1[1], el.Label1[2], el.Shuffle,  el.Menu_OK,
+            el.Roulet_OK, el.Text1[0], el.Text2[0],  el.Text1[1], el.Text2[1], el.Text1[2],
+            el.Text2[2], el.Text1[3],  el.Text2[3],  el.Check1,   el.Quits,     el.Starts};
+}
+
+// An empty box has nothing to read, so the Tab key passes it by.
+static bool empty_box(const QWidget* element)
+{
+    const auto* box = qobject_cast<const TextBox*>(element);
+    return box && box->text().isEmpty();
+}
+
 KeyboardReach::KeyboardReach(Elements& elements) : el_(elements)
 {
     el_.Form1->installEventFilter(this);
-    for (const ElementEntry& e : el_.all())
+    for (const ElementEntry& e : el_.all()) {
         e.widget->installEventFilter(this);
+        if (auto* box = qobject_cast<TextBox*>(e.widget))
+            connect(box, &QLineEdit::textChanged, this, [this, box] { box_changed(box); });
+    }
     el_.Form1->on_focus_lost([this](QWidget* lost) { move_focus_off(lost); });
     update();
 }
@@ -68,7 +86,25 @@ KeyboardReach::~KeyboardReach()
 
 bool KeyboardReach::takes_focus(QWidget* element) const
 {
-    return natural_focus(el_, element) != Qt::NoFocus && el_.reachable(element);
+    return natural_focus(el_, element) != Qt::NoFocus && !empty_box(element) && el_.reachable(element);
+}
+
+// Only the box that changed can have started or stopped taking the focus.
+void KeyboardReach::box_changed(QWidget* box)
+{
+    const Qt::FocusPolicy now = takes_focus(box) ? natural_focus(el_, box) : Qt::NoFocus;
+    if (box->focusPolicy() != now)
+        box->setFocusPolicy(now);
+    if (now == Qt::NoFocus && box->hasFocus())
+        move_focus_off(box);
+}
+
+void KeyboardReach::focus_unless_placed(QWidget* element)
+{
+    QWidget* focus = el_.Form1->focusWidget();
+    if (focus && focus != el_.Form1 && takes_focus(focus))
+        return;
+    element->setFocus();
 }
 
 void KeyboardReach::update()
@@ -80,12 +116,12 @@ void KeyboardReach::update()
         const Qt::FocusPolicy natural = natural_focus(el_, e.widget);
         if (natural == Qt::NoFocus)
             continue;
-        const Qt::FocusPolicy now = el_.reachable(e.widget) ? natural : Qt::NoFocus;
+        const Qt::FocusPolicy now = takes_focus(e.widget) ? natural : Qt::NoFocus;
         if (e.widget->focusPolicy() != now)
             e.widget->setFocusPolicy(now);
     }
     QWidget* focus = el_.Form1->focusWidget();
-    if (focus && focus != el_.Form1 && !el_.reachable(focus))
+    if (focus && focus != el_.Form1 && !takes_focus(focus))
         move_focus_off(focus);
     updating_ = false;
 }

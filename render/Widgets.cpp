@@ -5,12 +5,10 @@
 
 #include <cmath>
 
-#include <QAccessible>
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "render/Accessible.h"
 #include "render/Pictures.h"
 
 QString display_text(const QString& caption)
@@ -64,6 +62,7 @@ void Label::set_caption(const QString& caption)
 {
     caption_ = caption;
     setText(display_text(caption));
+    emit caption_changed();
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event)
@@ -121,22 +120,6 @@ void TextBox::focusInEvent(QFocusEvent* event)
     QLineEdit::focusInEvent(&quiet);
 }
 
-void TextBox::begin_typing()
-{
-    if (typing_++ == 0) {
-        before_typing_ = text();
-        keep_quiet(this, true);
-    }
-}
-
-void TextBox::end_typing()
-{
-    if (typing_ == 0 || --typing_ > 0)
-        return;
-    keep_quiet(this, false);
-    QAccessibleTextUpdateEvent complete(this, 0, before_typing_, text());
-    QAccessible::updateAccessibility(&complete);
-}
 
 PictureBox::PictureBox(QWidget* parent, bool border) : QWidget(parent), border_(border)
 {

@@ -27,6 +27,9 @@ public:
     QString caption() const { return caption_; }
     void on_click(std::function<void()> handler) { click_ = std::move(handler); }
 
+signals:
+    void caption_changed();
+
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     // A plan reached with the Tab key shows the focus frame.
@@ -43,11 +46,23 @@ class TextBox : public QLineEdit {
 public:
     explicit TextBox(QWidget* parent);
 
-    // While a message is typed out letter by letter, assistive tools hear
-    // nothing of it; they are told the whole message once it is complete.
-    void begin_typing();
-    void end_typing();
-    bool typing() const { return typing_ > 0; }
+    // A message typed out letter by letter is a message only once it is complete:
+    // then `typed` tells whoever listens, once, with the whole of it. A message
+    // typed while another was being typed (a click during the typing played on)
+    // is complete at its own end, as the box shows it then.
+    void begin_message(const QString& whole) { messages_ << whole; }
+    void message_complete()
+    {
+        if (!messages_.isEmpty())
+            messages_.removeLast();
+        emit typed(text());
+    }
+    // What an assistive tool reads in the box: while a message is typed, all of it.
+    QString text_to_read() const { return messages_.isEmpty() ? text() : messages_.last(); }
+    bool typing() const { return !messages_.isEmpty(); }
+
+signals:
+    void typed(const QString& message);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -55,8 +70,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    int typing_ = 0;
-    QString before_typing_;
+    QStringList messages_;
 };
 
 class Button : public QPushButton {

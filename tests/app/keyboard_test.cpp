@@ -31,13 +31,19 @@ Names pressable(Elements& el)
     return names;
 }
 
-// Every element takes the focus exactly when a click could reach it, and the
-// focus itself is never on something out of reach.
+bool empty_box(const QWidget* w)
+{
+    const auto* box = qobject_cast<const TextBox*>(w);
+    return box && box->text().isEmpty();
+}
+
+// Every element takes the focus exactly when a click could reach it (an empty box never),
+// and the focus itself is never on something out of reach.
 void expect_focus_follows_reach(Elements& el, const std::string& where)
 {
     for (const ElementEntry& e : el.all()) {
         const Qt::FocusPolicy natural = natural_focus(el, e.widget);
-        const Qt::FocusPolicy expected = el.reachable(e.widget) ? natural : Qt::NoFocus;
+        const Qt::FocusPolicy expected = el.reachable(e.widget) && !empty_box(e.widget) ? natural : Qt::NoFocus;
         EXPECT_EQ(e.widget->focusPolicy(), expected)
             << where << ": " << Elements::element_name(*e.row).toStdString();
     }
@@ -65,6 +71,12 @@ bool any_text_selected(Elements& el)
         if (auto* box = qobject_cast<TextBox*>(e.widget); box && box->hasSelectedText())
             return true;
     return false;
+}
+
+// What was said, one announcement after another, as a test failure can show it.
+std::string said(const QStringList& announcements)
+{
+    return announcements.join(QStringLiteral(" | ")).toStdString();
 }
 
 QAccessibleInterface* tool_view(QWidget* w)
@@ -126,6 +138,10 @@ TEST_F(Keyboard, ADayIsPickedByItsDigitAndPlayedWithReturn)
     ASSERT_EQ(st.Day_Count, 1);
     EXPECT_EQ(pressable(el), (Names{"Check1", "Label1[0]", "Label1[1]", "Label1[2]", "Shuffle"}));
     expect_focus_follows_reach(el, "day 1");
+    // From the instruction line, in reading order; the empty slots are passed by.
+    EXPECT_EQ(tab_walk(g, 10), (std::vector<QString>{"Text3", "Text6", "Text4", "Text5", "Label1[0]",
+                                                     "Label1[1]", "Label1[2]", "Shuffle", "Check1",
+                                                     "Help_mes"}));
     Names walked;
     for (const QString& met : tab_walk(g, 40))
         walked.insert(met);
@@ -162,11 +178,69 @@ TEST_F(Keyboard, ADayIsPickedByItsDigitAndPlayedWithReturn)
     expect_focus_follows_reach(el, "day 2");
 }
 
+// What a screen reader is told without the focus, from the title through a day played by keys.
+TEST_F(Keyboard, AScreenReaderHearsTheDayAsItIsShownWhileTheFocusStaysPut)
+{
+    EXPECT_TRUE(tool_view(el.Text3)->state().invisible) << "under the title";
+    EXPECT_TRUE(tool_view(el.Label1[0])->state().invisible) << "under the title";
+    // Each key, then a moment in which the window runs, as it does between a player's keys.
+    auto press = [this](int key) {
+        g.host.player.key(key);
+        g.host.idle_for(100);
+    };
+    // Halfway through the typing a tool that reads the line reads the whole message.
+    QString read_while_typed;
+    g.host.player.when([&] { return el.Help_mes->text().size() == 3; },
+                       [&] { read_while_typed = tool_view(el.Help_mes)->text(QAccessible::Value); });
+    press(Qt::Key_Return);
+    EXPECT_EQ(read_while_typed, QStringLiteral("\u3000今日の行動を決めてください"));
+    QStringList plans;
+    for (Label* plan : el.Label1)
+        plans << QStringLiteral("%1 ").arg(plans.size() + 1) + plan->text().replace('\n', QStringLiteral("、"));
+    const QStringList begins{"レッツ育毛！", "髪 30,000本、日数 1、やる気 100、体調 100",
+                             el.Mokuta->accessibleDescription(), "今日の行動、" + plans.join("。") + "。",
+                             "今日の行動を決めてください"};
+    EXPECT_EQ(said(g.heard), said(begins));
+    EXPECT_FALSE(tool_view(el.Text3)->state().invisible);
+    // Each read-out is one run of text, so that a screen reader reads it to its end.
+    for (QLineEdit* box : {el.Text3, el.Text6}) {
+        int start = -1, end = -1;
+        tool_view(box)->textInterface()->attributes(0, &start, &end);
+        EXPECT_EQ(start, 0);
+        EXPECT_EQ(end, box->text().size());
+    }
+
+    press(Qt::Key_Tab);
+    ASSERT_EQ(el.Form1->focusWidget(), el.Text3);
+    g.heard.clear();
+    press(Qt::Key_2);
+    EXPECT_EQ(said(g.heard), said({"選択 " + plans[1]}));
+    const auto plan = st.Plan_Act[1];
+    g.heard.clear();
+    press(Qt::Key_Return);
+    ASSERT_GE(g.heard.size(), 5);
+    int32_t hair = 30000;
+    for (int k = 0; k <= 2; ++k) {
+        const QStringList words = g.heard[k].split(' ');
+        ASSERT_EQ(words.size(), 3) << g.heard[k].toStdString();
+        EXPECT_EQ(words[0], st.Act_Name[plan[k]]);
+        const int change = words[2].toInt();
+        EXPECT_TRUE(change > 0 ? words[1] == "成功" : change < 0 ? words[1] == "失敗" : true) << g.heard[k].toStdString();
+        hair += change;
+    }
+    EXPECT_TRUE(g.heard[3].startsWith("髪 " + thousands(hair) + "本、")) << said(g.heard);
+    EXPECT_EQ(g.heard.count("今日の行動を決めてください"), 1);
+    EXPECT_TRUE(g.heard.last().startsWith("今日の行動、1 "));
+    EXPECT_EQ(el.Form1->focusWidget(), el.Text3) << "the focus stays where the player put it";
+}
+
 TEST_F(Keyboard, OnABonusDayReturnSpinsAndTheKeysAnswerTheQuestion)
 {
     g.on_day(4);
     g.host.draw_source = [] { return 0.11f; };  // every slot, and a spin that stops on the spray
     Names at_the_spin, at_the_question;
+    QString described_by;
+    bool plans_in_the_tree = true;
     bool focus_on_the_instruction = false;
     g.host.player.when([&] { return g.host.player.clickable(el.Roulet_OK); },
                        [&] {
@@ -181,6 +255,8 @@ TEST_F(Keyboard, OnABonusDayReturnSpinsAndTheKeysAnswerTheQuestion)
     g.host.player.when([&] { return g.host.player.clickable(el.Item_NO); },
                        [&] {
                            at_the_question = pressable(el);
+                           described_by = tool_view(el.Item_YES)->text(QAccessible::Description);
+                           plans_in_the_tree = !tool_view(el.Label1[0])->state().invisible;
                            expect_focus_follows_reach(el, "question");
                            // The focus on yes, the answer no: the focus leaves with the buttons.
                            for (int i = 0; i < 30 && el.Form1->focusWidget() != el.Item_YES; ++i)
@@ -192,11 +268,21 @@ TEST_F(Keyboard, OnABonusDayReturnSpinsAndTheKeysAnswerTheQuestion)
                        [&] { focus_on_the_instruction = el.Form1->focusWidget() == el.Help_mes; });
     g.host.player.key(Qt::Key_1);
     g.host.player.key(Qt::Key_Return);
+    g.host.idle_for(100);
 
     EXPECT_EQ(at_the_spin, (Names{"Check1", "Roulet_OK"}));
     EXPECT_EQ(at_the_question, (Names{"Check1", "Item_NO", "Item_YES"}));
     EXPECT_EQ(st.Prize_No, 1);
     EXPECT_EQ(st.Item_Now, 0) << "N declined the spray";
+    // The question is said and describes the buttons; after N the next day's instruction follows.
+    const QString question = st.Item_Name[1] + QStringLiteral("を使用しますか？ 成功率 90%");
+    EXPECT_EQ(described_by, question);
+    EXPECT_FALSE(plans_in_the_tree) << "the plans lie under the question";
+    const qsizetype asked = g.heard.indexOf(question);
+    const qsizetype declined = g.heard.indexOf(st.Item_Name[1] + QStringLiteral("は使いません"));
+    EXPECT_GE(asked, 0) << said(g.heard);
+    EXPECT_GT(declined, asked);
+    EXPECT_GT(g.heard.lastIndexOf(QStringLiteral("今日の行動を決めてください")), declined);
     EXPECT_TRUE(focus_on_the_instruction);
     EXPECT_FALSE(any_text_selected(el));
     EXPECT_EQ(st.Day_Count, 6);

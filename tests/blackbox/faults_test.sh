@@ -23,7 +23,7 @@ game_window() {
     [ -n "$win" ] || fail "$1: the game window did not appear: $(cat "$err")"
     read -r ox oy < <(client_origin "$win")
 }
-no_box() { [ -z "$(xdotool search --onlyvisible --name "^もくた君\$" 2>/dev/null)" ]; }
+no_box() { [ -z "$(windows_named "もくた君")" ]; }
 # OK on the game's message box.
 answer_box() {
     local box
@@ -105,7 +105,7 @@ pids+=($xvfb2)
 for _ in $(seq 100); do [ -s "$scratch/display2" ] && break; sleep 0.05; done
 launch "$here" DISPLAY=":$(cat "$scratch/display2")"
 sleep 1.5
-DISPLAY=":$(cat "$scratch/display2")" xdotool search --name "^もくた君 1.20\$" >/dev/null || fail "no window on the second display"
+[ -n "$(DISPLAY=":$(cat "$scratch/display2")" windows_named "もくた君 1.20")" ] || fail "no window on the second display"
 kill "$xvfb2"
 wait_exit "$pid"
 [ "$status" = 1 ] || fail "with the display gone the game ended with $status"

@@ -35,11 +35,21 @@ start_display() {
     export SDL_AUDIODRIVER=dummy
 }
 
+# The game's shown windows of this name, one id a line. Names are Japanese: started without
+# a locale, the game can only put them in the UTF-8 name, which xdotool's name match does not read.
+windows_named() {
+    local w
+    for w in $(xdotool search --onlyvisible --class '^mokuta$' 2>/dev/null); do
+        [ "$(LC_ALL=C.UTF-8 xprop -id "$w" -notype _NET_WM_NAME 2>/dev/null)" = "_NET_WM_NAME = \"$1\"" ] &&
+            echo "$w"
+    done
+}
+
 # Waits for a window whose name matches exactly and prints its id.
 wait_window() {
     local name=$1 id=""
     for _ in $(seq 150); do
-        id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n 1)
+        id=$(windows_named "$name" | head -n 1)
         [ -n "$id" ] && break
         sleep 0.1
     done

@@ -48,7 +48,8 @@ installed=$(cd "$root" && find . ! -type d | sed 's|^\./||' | sort)
 out=$(desktop-file-validate "$root/usr/share/applications/$id.desktop" 2>&1) && [ -z "$out" ] ||
     fail "desktop-file-validate: $out"
 # The software-centre data, and the desktop entry it names, as installed.
-out=$(appstreamcli validate-tree --pedantic --no-net "$root" 2>&1)
+# Its check mark is printed only in a UTF-8 locale, which it is given whatever the test was.
+out=$(LC_ALL=C.UTF-8 appstreamcli validate-tree --pedantic --no-net "$root" 2>&1)
 [ "$out" = "✔ Validation was successful." ] || fail "appstreamcli validate-tree: $out"
 
 # The command, started from elsewhere, runs the game in its own directory.

@@ -16,7 +16,7 @@ pids+=($second)
 box=$(wait_window "もくた君")
 [ -n "$box" ] || fail "the second copy showed no message"
 grep -q "既に起動しています。" "$scratch/second" || fail "the second copy did not say it was already running"
-windows=$(xdotool search --onlyvisible --name "^もくた君 1.20\$" | wc -l)
+windows=$(windows_named "もくた君 1.20" | wc -l)
 [ "$windows" = "1" ] || fail "$windows game windows are open"
 
 press_until "$box" Return gone "$second"

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QGroupBox>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,19 @@ struct WholeGame : QuickPlayer {
     bool won_;
 };
 
+// Whether the announcements hold these, in this order (others may come between).
+bool said_in_order(const QStringList& heard, const QStringList& wanted)
+{
+    qsizetype at = 0;
+    for (const QString& w : wanted) {
+        at = heard.indexOf(w, at);
+        if (at < 0)
+            return false;
+        ++at;
+    }
+    return true;
+}
+
 } // namespace
 
 TEST(WholeGame, LosingEveryDayEndsBald)
@@ -180,6 +194,10 @@ TEST(WholeGame, LosingEveryDayEndsBald)
     EXPECT_EQ(game.g.el().Last_mes[0]->caption(), "ハ");
     EXPECT_EQ(game.g.el().Mokuta_mes->caption(), QStringLiteral("スキンヘッドもイカしてるぜ。"));
     EXPECT_TRUE(game.r.ended);
+    // A screen reader hears the ending as it shows: the big letters, the message, the button, the last word.
+    EXPECT_TRUE(said_in_order(game.g.heard, {"ハゲ", "ハゲました", "おしまい", "スキンヘッドもイカしてるぜ。"}))
+        << game.g.heard.join(" | ").toStdString();
+    EXPECT_EQ(game.g.heard.filter(QRegularExpression(QStringLiteral("^髪 0本"))).size(), 1);
 }
 
 TEST(WholeGame, WinningEveryDayEndsWithAFullHeadOfHair)
@@ -192,6 +210,8 @@ TEST(WholeGame, WinningEveryDayEndsWithAFullHeadOfHair)
     EXPECT_EQ(game.g.el().Last_mes[1]->caption(), "サ");
     EXPECT_EQ(game.g.el().Mokuta_mes->caption(), QStringLiteral("モテすぎて困るぜ。"));
     EXPECT_TRUE(game.r.ended);
+    EXPECT_TRUE(said_in_order(game.g.heard, {"フサ", "フサフサになりました", "おしまい", "モテすぎて困るぜ。"}))
+        << game.g.heard.join(" | ").toStdString();
 }
 
 namespace {
@@ -279,6 +299,10 @@ TEST(WholeGame, ThroughEveryCallerAndManyBonusDaysToTheEnd)
     EXPECT_EQ(game.ordinary_days.front(), 1);
     EXPECT_EQ(game.g.st().Hair_Count, 0);
     EXPECT_EQ(game.g.el().Last_mes[0]->caption(), "ハ");
+    // Every question is said each time it is asked, the same one again included.
+    EXPECT_EQ(game.g.heard.count(QStringLiteral("この話にのりますか？")), game.callers_met.size());
+    const QRegularExpression offer(QStringLiteral("を使用しますか？ 成功率 \\d+%$"));
+    EXPECT_EQ(game.g.heard.filter(offer).size(), game.prizes_won.size());
 }
 
 namespace {

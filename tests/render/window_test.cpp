@@ -249,13 +249,16 @@ TEST(Accessibility, EveryCaptionAndTextCanBeRead)
     EXPECT_EQ(accessible_text(g.el().Text3), QStringLiteral("30,000"));
 }
 
-TEST(Accessibility, TheKeyboardWalksTheTabOrder)
+// As the screen reads: the read-outs left to right, the plans left to right before the buttons.
+TEST(Accessibility, TheKeyboardWalksInReadingOrder)
 {
     LoadedGame g;
     Elements& el = g.el();
-    EXPECT_EQ(el.Menu_OK->nextInFocusChain(), el.Text1[2]);
-    EXPECT_EQ(el.Text1[2]->nextInFocusChain(), el.Text1[1]);
-    EXPECT_EQ(el.Text1[0]->nextInFocusChain(), el.Shuffle);
+    EXPECT_EQ(el.Help_mes->nextInFocusChain(), el.Text3);
+    EXPECT_EQ(el.Text6->nextInFocusChain(), el.Text4);
+    EXPECT_EQ(el.Label1[0]->nextInFocusChain(), el.Label1[1]);
+    EXPECT_EQ(el.Label1[2]->nextInFocusChain(), el.Shuffle);
+    EXPECT_EQ(el.Text1[0]->nextInFocusChain(), el.Text2[0]);
 }
 
 TEST(Looks, ElementsPaintInTheirColours)

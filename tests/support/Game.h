@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Form1.h"
+#include "render/Announcer.h"
 #include "tests/support/FakeSound.h"
 #include "tests/support/TestHost.h"
 
@@ -13,12 +14,15 @@ struct LoadedGame {
     TestHost host;
     FakeSound sound;
     std::unique_ptr<Form1> form;
+    // Everything the window announced to a screen reader, in order.
+    QStringList heard;
 
     // Without `load`, the test sets up the host first and calls load() itself.
     explicit LoadedGame(bool load_now = true)
     {
         form = std::make_unique<Form1>(host, sound);
         host.player.attach(form->el);
+        QObject::connect(&form->el.announcer(), &Announcer::said, [this](const QString& s) { heard << s; });
         if (load_now)
             load();
     }

@@ -79,11 +79,13 @@ void TestHost::sleep_ms(int32_t ms)
         throw std::runtime_error("the game waited past the end of virtual time");
 }
 
-// Like the real event loop, a yield delivers the timer ticks that have fallen
-// due (each timer once, however long it was kept waiting) and the player's input.
+// Like the real event loop, a yield delivers the calls queued for it, the timer ticks
+// that have fallen due (each timer once, however long it was kept waiting) and the player's input.
 void TestHost::yield()
 {
     ++yields;
+    // What the window does when it next runs, as the real event loop would.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     if (on_yield)
         on_yield();
     fire_due_timers();
