@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 
@@ -24,11 +25,15 @@ struct SpokenWords {
     const char* comma;
     const char* full_stop;
 };
-constexpr SpokenWords words{"成功", "失敗", "選択", "低い", "、", "。"};
+constexpr SpokenWords words{
+    QT_TRANSLATE_NOOP("Accessible", "成功"), QT_TRANSLATE_NOOP("Accessible", "失敗"),
+    QT_TRANSLATE_NOOP("Accessible", "選択"), QT_TRANSLATE_NOOP("Accessible", "低い"),
+    QT_TRANSLATE_NOOP("Accessible", "、"), QT_TRANSLATE_NOOP("Accessible", "。")};
 
-QString word(const char* utf8)
+// The word in the player's language.
+QString word(const char* japanese)
 {
-    return QString::fromUtf8(utf8);
+    return QCoreApplication::translate("Accessible", japanese);
 }
 
 // A caption as one spoken line: its two lines joined by a space.
@@ -79,8 +84,9 @@ Announcer::Announcer(Elements& el) : el_(el), showing_(el), bar_(new Announcemen
         connect(box, &QLineEdit::textChanged, this, &Announcer::look_again);
 }
 
-void Announcer::say(const QString& text)
+void Announcer::say(const QString& spoken_line)
 {
+    const QString text = spoken_line.trimmed();
     if (text.isEmpty())
         return;
     Announcement* announcement = ring_[next_++ % ring_.size()];
@@ -249,11 +255,14 @@ void Announcer::say_read_outs()
         TextBox* box = in_reading_order[i];
         if (!el_.seen(box))
             continue;
-        QString now = box->accessibleName() + QLatin1Char(' ') + box->text();
+        // The hair count is said with its unit, as 本 stands beside it on the screen.
+        QString now = box->accessibleName() + QLatin1Char(' ');
         if (box == el_.Text3)
-            now += el_.Label7->caption();
+            now += QCoreApplication::translate("Accessible", "%1本").arg(box->text());
         else if (fore_colour(*box) == colour::red)
-            now += QLatin1Char(' ') + word(words.low);
+            now += box->text() + QLatin1Char(' ') + word(words.low);
+        else
+            now += box->text();
         if (now == read_outs_said_[i])
             continue;
         read_outs_said_[i] = now;

@@ -4,7 +4,7 @@
 <context>
     <name>Accessible</name>
     <message>
-        <location filename="../render/Accessible.cpp" line="+25"/>
+        <location filename="../render/Accessible.cpp" line="+26"/>
         <source>髪</source>
         <translation>Hair</translation>
     </message>
@@ -104,9 +104,44 @@
         <translation>Keys: Tab and Shift+Tab move, 1, 2 and 3 pick the left, middle or right plan, Enter plays the day (Go on a bonus day), Space presses a button, Y and N answer the question.</translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+294"/>
         <source>今日の行動 %1</source>
         <translation>Today&apos;s plan %1</translation>
+    </message>
+    <message>
+        <location filename="../render/Announcer.cpp" line="+29"/>
+        <source>成功</source>
+        <translation>succeeded</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>失敗</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>選択</source>
+        <translation>Picked</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>低い</source>
+        <translation>low</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>。</source>
+        <translation>. </translation>
+    </message>
+    <message>
+        <location line="+229"/>
+        <source>%1本</source>
+        <translation>%1</translation>
     </message>
 </context>
 <context>
@@ -401,7 +436,7 @@ All dry and frizzy, man.</translation>
 <context>
     <name>Hero</name>
     <message>
-        <location filename="../render/Hero.cpp" line="+32"/>
+        <location filename="../render/Hero.cpp" line="+33"/>
         <source>落ち着いた顔</source>
         <translation>calm face</translation>
     </message>
@@ -903,7 +938,7 @@ There&apos;s like a centipede in it.</translation>
 <context>
     <name>RealHost</name>
     <message>
-        <location filename="../platform/RealHost.cpp" line="+104"/>
+        <location filename="../platform/RealHost.cpp" line="+107"/>
         <source>もくた君</source>
         <translation>Mokuta-kun</translation>
     </message>
