@@ -24,19 +24,29 @@ $game_only || packages+=(
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
     orca speech-dispatcher speech-dispatcher-espeak-ng
     python3-pil librsvg2-bin fonts-kouzan-mouhitsu
-    dpkg-dev file lintian desktop-file-utils appstream
+    dpkg-dev file lintian desktop-file-utils appstream locales
 )
 
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
     echo "Installing: ${missing[*]}"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The locale test starts the game in a Japanese and an English locale; make them if missing.
+if ! $game_only; then
+    wanted=()
+    for l in ja_JP en_US; do locale -a 2>/dev/null | grep -qix "$l.utf8" || wanted+=("$l.UTF-8 UTF-8"); done
+    if [ ${#wanted[@]} -gt 0 ]; then
+        printf '%s\n' "${wanted[@]}" | $sudo tee -a /etc/locale.gen >/dev/null
+        $sudo locale-gen >/dev/null
+    fi
 fi
 
 if $game_only; then

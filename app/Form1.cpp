@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "game/Looks.h"
 #include "game/Words.h"
 #include "platform/Language.h"
 #include "platform/Paths.h"
@@ -106,9 +107,9 @@ void Form1::Form_Load()
     st.Doll_No = -1;
     st.Day_Count = 0;
     st.Body_No = 0;
-    st.Head_No = 2;
-    st.Face_No = 0;
-    st.Hand_No = 0;
+    st.Head_No = hairdo::short_spiky;
+    st.Face_No = expression::calm;
+    st.Hand_No = held::nothing;
 
     fill_placements(st);
     fill_lines(st);

@@ -1,5 +1,6 @@
 // The title screen with the hero drawn onto it, and the start of the one game of the run.
 #include "app/Form1.h"
+#include "game/Looks.h"
 #include "game/Rules.h"
 #include "game/Words.h"
 #include "render/PictureGeometry.h"
@@ -28,8 +29,8 @@ void draw_hero_on_title(Form1& f, int face_dx_here, int face_dy_here, PictureSiz
 void Form1::lay_out_title()
 {
     el.Titles->place(QRect(0, 0, 515, 305));
-    st.Face_No = 0;
-    st.Head_No = 2;
+    st.Face_No = expression::calm;
+    st.Head_No = hairdo::short_spiky;
     st.Body_No = 0;
     Mask_Face();
     Mask_Head();
@@ -39,12 +40,12 @@ void Form1::lay_out_title()
 void Form1::Starts_Click()
 {
     el.Starts->setEnabled(false);
-    st.Face_No = 12;
+    st.Face_No = expression::cool_thumb_up;
     Mask_Face();
     draw_hero_on_title(*this, big_face_dx, big_face_dy, big_face);
     el.Titlet->show();
     Wait_Time(2000);
-    st.Face_No = 0;
+    st.Face_No = expression::calm;
     Midi_Play(st.App_Dir + QStringLiteral("mokuta.mid"));
     el.Titles->hide();
     el.Starts->hide();

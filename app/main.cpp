@@ -9,6 +9,7 @@
 #include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "platform/Language.h"
+#include "platform/Locale.h"
 #include "platform/RealHost.h"
 #include "platform/Session.h"
 #include "platform/Signals.h"
@@ -43,6 +44,7 @@ void start_on_a_test_day(Form1& form)
 
 int main(int argc, char* argv[])
 {
+    use_utf8_characters();
     QString language;
     if (std::optional<int> status = answer_command_line(argc, argv, language))
         return *status;

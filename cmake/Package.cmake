@@ -18,6 +18,7 @@ The game speaks Japanese or English, as the player's language asks, and
 is played in one small window, with the mouse or the keyboard.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/StripSections.cmake)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app/Form1.h"
+#include "game/Looks.h"
 #include "game/RuleTables.h"
 #include "game/Rules.h"
 #include "game/Words.h"
@@ -109,8 +110,8 @@ void Form1::Bonus_Day()
     el.Roulet_OK->setEnabled(false);
     Mes_Show(say("Bonus", "ボーナスデーです"));
     st.Body_No = 0;
-    st.Hand_No = 0;
-    st.Face_No = 0;
+    st.Hand_No = held::nothing;
+    st.Face_No = expression::calm;
     Hero_Draw();
     Status_Update();
     el.Mokuta_mes->set_caption(st.Mes_Text[line::bonus_day]);

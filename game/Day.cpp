@@ -1,5 +1,6 @@
 // One day of the game: the picked plan played out slot by slot, and the close of the day.
 #include "app/Form1.h"
+#include "game/Looks.h"
 #include "game/RuleTables.h"
 #include "game/Rules.h"
 #include "game/Words.h"
@@ -38,24 +39,24 @@ void react_to_plan(Form1& f, const Plan& action)
     GameState& st = f.st;
     bool redraw = false;
     if (action[0] == 2) {
-        st.Hand_No = 1;
+        st.Hand_No = held::cigarette_peace;
         redraw = true;
     }
     if (action[2] == 8) {
         f.el.Mokuta_mes->set_caption(st.Mes_Text[line::come_on]);
-        st.Face_No = 2;
-        st.Hand_No = 0;
+        st.Face_No = expression::dejected;
+        st.Hand_No = held::nothing;
         redraw = true;
     }
     if (action[2] == 9 && action[0] == 2) {
         f.el.Mokuta_mes->set_caption(st.Mes_Text[line::smoke_and_drink]);
-        st.Hand_No = 4;
+        st.Hand_No = held::beer;
         redraw = true;
     }
     if (action[0] == 3 && action[1] == 6 && action[2] == 7) {
         f.el.Mokuta_mes->set_caption(st.Mes_Text[line::idle_day]);
-        st.Face_No = 8;
-        st.Hand_No = 0;
+        st.Face_No = expression::shy;
+        st.Hand_No = held::nothing;
         redraw = true;
     }
     if (redraw)
@@ -95,7 +96,7 @@ void use_item_of_the_day(Form1& f)
         f.el.Text2[3]->setText(QString::number(gain));
         f.st.Hair_Count += gain;
         f.Status_Update();
-        f.st.Face_No = 11;
+        f.st.Face_No = expression::pleased;
         f.Hero_Draw();
     }
     f.el.Form1->repaint();
@@ -128,7 +129,7 @@ void close_day(Form1& f)
     st.Roulet_Done = False;
     st.Stand_Left = True;
     if (st.Hand_No > 0)
-        st.Hand_No = 0;
+        st.Hand_No = held::nothing;
 
     const DayCloseLook look = day_close_look(st.Motivation, st.Health);
     if (look.face >= 0)

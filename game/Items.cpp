@@ -1,5 +1,6 @@
 // A won hair product: the offer with its success rate, the answer, and what the product does.
 #include "app/Form1.h"
+#include "game/Looks.h"
 #include "game/RuleTables.h"
 #include "game/Rules.h"
 #include "game/Words.h"
@@ -118,7 +119,7 @@ void Form1::Item_Use()
     } else {
         Mes_Show(say("Items", "%1は使いません").arg(name));
         el.Mokuta_mes->set_caption(st.Mes_Text[line::come_on]);
-        st.Face_No = 10;
+        st.Face_No = expression::pained;
         Hero_Draw();
     }
     Wait_Time(3000);

@@ -1,4 +1,5 @@
-// The game's pure decisions: no window, no clock, just numbers in and numbers out.
+// The game's pure decisions: no window, no clock; numbers in, and numbers or the words they
+// choose out.
 #pragma once
 
 #include <array>

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app/Form1.h"
+#include "game/Looks.h"
 #include "game/RuleTables.h"
 #include "game/Rules.h"
 #include "game/Words.h"
@@ -45,46 +46,53 @@ void show_big_letters(Form1& f, const QString& left, const QString& right, const
     }
 }
 
-void bald_ending(Form1& f)
+// How one ending looks and sounds: the hero's hair and face, his line, the sound, the big
+// letters either side of him and the message.
+struct Ending {
+    int16_t head;
+    int16_t face;
+    int line;
+    const char* sound;
+    Words left, right;
+    const QColor* colour;
+    Words message;
+};
+
+void end_the_game(Form1& f, const Ending& e)
 {
     GameState& st = f.st;
-    st.Head_No = 0;
-    st.Face_No = 5;
-    st.Hand_No = 0;
+    st.Head_No = e.head;
+    st.Face_No = e.face;
+    st.Hand_No = held::nothing;
     f.Hero_Draw();
     f.Midi_Stop();
     f.el.Check1->hide();
-    f.el.Mokuta_mes->set_caption(st.Mes_Text[line::bald]);
-    ending_sound(f, QStringLiteral("b1.wav"));
-    //: The big letters either side of the bald hero: one word split in two, or two short words.
-    show_big_letters(f, say("Status", "ハ"), say("Status", "ゲ"), nullptr);
-    f.Mes_Show(say("Status", "ハゲました"));
+    f.el.Mokuta_mes->set_caption(st.Mes_Text[e.line]);
+    ending_sound(f, QString::fromLatin1(e.sound));
+    show_big_letters(f, e.left, e.right, e.colour);
+    f.Mes_Show(e.message);
     f.Wait_Time(1000);
     f.End_Show();
 }
 
+void bald_ending(Form1& f)
+{
+    //: The big letters either side of the bald hero: one word split in two, or two short words.
+    end_the_game(f, {hairdo::bald, expression::crying, line::bald, "b1.wav", say("Status", "ハ"), say("Status", "ゲ"),
+                     nullptr, say("Status", "ハゲました")});
+}
+
 void full_hair_ending(Form1& f)
 {
-    GameState& st = f.st;
-    st.Head_No = 4;
-    st.Face_No = 12;
-    st.Hand_No = 0;
-    f.Hero_Draw();
-    f.el.Mokuta_mes->set_caption(st.Mes_Text[line::full_hair]);
-    f.Midi_Stop();
-    f.el.Check1->hide();
-    ending_sound(f, QStringLiteral("b2.wav"));
     //: The big letters either side of the hero with a full head of hair.
-    show_big_letters(f, say("Status", "フ"), say("Status", "サ"), &colour::blue);
-    f.Mes_Show(say("Status", "フサフサになりました"));
-    f.Wait_Time(1000);
-    f.End_Show();
+    end_the_game(f, {hairdo::full, expression::cool_thumb_up, line::full_hair, "b2.wav", say("Status", "フ"),
+                     say("Status", "サ"), &colour::blue, say("Status", "フサフサになりました")});
 }
 
 // Said straight into the speech line, not typed; then the window may close.
 void last_word(Form1& f, int16_t hands, const QString& remark)
 {
-    f.st.Face_No = 11;
+    f.st.Face_No = expression::pleased;
     f.st.Hand_No = hands;
     f.el.Mokuta_mes->set_caption(remark);
     f.Hero_Draw();

@@ -224,9 +224,8 @@ QWidget* Elements::make(const ElementRow& row, QWidget* parent)
     if (font.face != Typeface::WindowFont)
         w->setFont(font_for(font));
     apply_colours(*w, row);
-    if (auto* p = qobject_cast<PictureBox*>(w))
-        p->set_background(from_bgr(row.back));
     if (auto* p = qobject_cast<PictureBox*>(w)) {
+        p->set_background(from_bgr(row.back));
         p->place(QRect(row.x, row.y, row.w, row.h));
         if (row.start == Start::Shown)
             p->refresh();

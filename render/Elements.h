@@ -122,8 +122,9 @@ private:
 // Reads the desktop's font configuration on another thread, while the
 // application object comes up; the first font the window needs then finds it ready.
 void start_reading_font_configuration();
-// Waits for that reading to end; every font the game asks for is then one of the
-// installed Japanese Gothic faces that stand in for its typefaces.
+// Waits for that reading to end. Each font the game asks for is then the first installed
+// face that stands in for its typeface, or, with none installed, the typeface's own name,
+// for the desktop to match as it can.
 void wait_for_font_configuration();
 QFont font_for(const FontSpec& wanted);
 // The window's own font, for the elements that name none and for message boxes, in the

@@ -1,5 +1,6 @@
 // The hero in his picture: body, face, hair and hands laid over each other, and a caller beside him.
 #include "app/Form1.h"
+#include "game/Looks.h"
 #include "render/Announcer.h"
 #include "render/PictureGeometry.h"
 #include "render/Raster.h"
@@ -7,7 +8,6 @@
 namespace {
 
 using namespace picture;
-constexpr int16_t big_face_no = 12;
 
 int16_t tanned_hair(int16_t head)
 {
@@ -63,8 +63,6 @@ const char* const hands_words[] = {
     QT_TRANSLATE_NOOP("Hero", "女の子の買い物の荷物を持っている"),
     QT_TRANSLATE_NOOP("Hero", "ビールを飲んでいる"),
 };
-
-int16_t tanned_hair(int16_t head);
 
 // What the hero's picture shows now, in a sentence, from the same selectors that draw it.
 QString hero_description(const GameState& st, bool with_caller)
@@ -139,7 +137,7 @@ void Form1::Mask_Face()
 {
     st.Face_W = face.w;
     st.Face_H = face.h;
-    if (st.Face_No == big_face_no) {
+    if (st.Face_No == expression::cool_thumb_up) {
         st.Face_W = big_face.w;
         st.Face_H = big_face.h;
     }
@@ -182,7 +180,7 @@ void Form1::Draw_Face()
     st.Draw_Y = body_y + face_dy;
     st.Face_W = face.w;
     st.Face_H = face.h;
-    if (st.Face_No == big_face_no) {
+    if (st.Face_No == expression::cool_thumb_up) {
         st.Draw_X = body_x + big_face_dx;
         st.Draw_Y = body_y + big_face_dy;
         st.Face_W = big_face.w;
