@@ -8,13 +8,6 @@ std::string open_command(const QString& path, const char* type, const char* alia
     return "open \"" + path.toStdString() + "\" type " + type + " alias " + alias;
 }
 
-// The path goes into the command between double quotes, so one that holds a
-// double quote itself cannot be sent whole.
-bool fits_a_command(const QString& path)
-{
-    return !path.contains(QChar('"'));
-}
-
 // The waits for the music to start give up after this long: a sequencer that
 // never reports playing must not leave the game waiting for ever.
 constexpr int longest_start_wait_ms = 5000;
@@ -32,8 +25,6 @@ void Form1::Wave_Play(const QString& path)
 {
     mci.send("close waveaudio");
     mci.send("close waveaudio");
-    if (!fits_a_command(path))
-        return;
     mci.send(open_command(path, "waveaudio", "waveaudio"));
     mci.send("play waveaudio from 0");
 }
@@ -47,10 +38,6 @@ void Form1::Wave_Stop()
 int32_t Form1::Midi_Play(const QString& path)
 {
     el.Timer1.set_enabled(false);
-    if (!fits_a_command(path)) {
-        music_failed(*this, "MCI(midi_open) error.", path.toStdString() + " holds a double quote");
-        return static_cast<int32_t>(media_error::bad_command);
-    }
     uint32_t r = 0;
     if (!path.isEmpty())
         r = mci.send(open_command(path, "sequencer", "midifile"));

@@ -149,14 +149,14 @@ uint32_t SdlMediaCommands::send(const std::string& command, std::string* answer,
     return media_error::bad_command;
 }
 
-// open "<path>" type waveaudio|sequencer alias <name>. The path ends at the
-// next double quote, so a path that holds one leaves words that make no command.
+// open "<path>" type waveaudio|sequencer alias <name>. The path ends at the last
+// double quote, as nothing after it may hold one: a folder named with a " still opens.
 uint32_t SdlMediaCommands::open(const std::string& rest)
 {
     if (rest.empty() || rest[0] != '"')
         return media_error::bad_command;
-    const std::size_t closing = rest.find('"', 1);
-    if (closing == std::string::npos)
+    const std::size_t closing = rest.rfind('"');
+    if (closing == 0)
         return media_error::bad_command;
     const std::string path = rest.substr(1, closing - 1);
     const std::vector<std::string> args = words(rest.substr(closing + 1));

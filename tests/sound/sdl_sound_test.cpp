@@ -95,7 +95,7 @@ TEST_F(Player, BadWavesAreRefused)
     EXPECT_NE(open_wave(dir.path().toStdString()), 0u);
 }
 
-TEST_F(Player, PathsWithSpacesWorkAndADoubleQuoteCannotBreakTheCommand)
+TEST_F(Player, PathsWithSpacesAndDoubleQuotesOpenAndCannotBreakTheCommand)
 {
     fs::create_directories(path("with spaces"));
     fs::copy_file(sounds + "b3.wav", path("with spaces/b 3.wav"));
@@ -104,7 +104,8 @@ TEST_F(Player, PathsWithSpacesWorkAndADoubleQuoteCannotBreakTheCommand)
 
     fs::create_directories(path("a\"b"));
     fs::copy_file(sounds + "b3.wav", path("a\"b/b3.wav"));
-    EXPECT_NE(open_wave(path("a\"b/b3.wav")), 0u);
+    EXPECT_EQ(open_wave(path("a\"b/b3.wav")), 0u);
+    EXPECT_EQ(mci.send("close waveaudio"), 0u);
     EXPECT_NE(open_music(path("a\" type waveaudio alias midifile \"")), 0u);
     EXPECT_NE(mci.send("status midifile mode"), 0u);
 }
