@@ -27,14 +27,15 @@ struct Day : ::testing::Test {
         g.host.give_draws(slot_draws);
         ASSERT_TRUE(g.host.player.click(el.Menu_OK).on_target());
     }
-    // What the screen shows at the n-th yield of the day (1 = the first).
-    void at_yield(int n, std::function<void()> look)
+    // What the screen shows the given time after 決定 is pressed.
+    void after_ms(uint32_t ms, std::function<void()> look)
     {
-        g.host.on_yield = [n, look, count = 0]() mutable {
-            if (++count == n)
-                look();
-        };
+        g.host.player.at(g.host.clock_ms() + ms, std::move(look));
     }
+    // The hero reacts to the plan as soon as it is taken; the first slot shows its action and
+    // its hair change once it has turned.
+    static constexpr uint32_t plan_taken_ms = 300;
+    static constexpr uint32_t first_slot_ms = 800;
 };
 
 } // namespace
@@ -50,7 +51,7 @@ TEST_F(Day, APlainDayTakesThreePointEightSecondsAndTheTypedInstruction)
 TEST_F(Day, TheMenuIsLockedWhileTheDayRuns)
 {
     bool locked = false;
-    at_yield(5, [&] {
+    after_ms(first_slot_ms, [&] {
         locked = !el.Menu_OK->isVisible() && !el.Shuffle->isEnabled() &&
                  !el.Label1[0]->isEnabled() && !el.Label1[2]->isEnabled() &&
                  back_colour(*el.Label1[0]) == from_bgr(0xC0C0FF) &&
@@ -83,7 +84,7 @@ TEST_F(Day, StartValuesGiveTheAmountOrFourThirdsOfIt)
 {
     QString won, lost;
     QColor won_colour, lost_colour;
-    at_yield(5, [&] {
+    after_ms(first_slot_ms, [&] {
         won = el.Text2[0]->text();
         won_colour = fore_colour(*el.Text1[0]);
     });
@@ -93,7 +94,7 @@ TEST_F(Day, StartValuesGiveTheAmountOrFourThirdsOfIt)
 
     st.Motivation = 100;
     st.Health = 100;
-    at_yield(5, [&] {
+    after_ms(first_slot_ms, [&] {
         lost = el.Text2[0]->text();
         lost_colour = fore_colour(*el.Text1[0]);
     });
@@ -108,7 +109,7 @@ TEST_F(Day, NoMotivationGainsNothingAndStaysBlue)
     el.Text4->setText("0");
     QString shown;
     QColor colour;
-    at_yield(5, [&] {
+    after_ms(first_slot_ms, [&] {
         shown = el.Text2[0]->text();
         colour = fore_colour(*el.Text1[0]);
     });
@@ -138,7 +139,7 @@ TEST_F(Day, CigarettesAndDrinksGetTheirReaction)
 {
     int16_t hands = -1;
     QString said;
-    at_yield(4, [&] {
+    after_ms(plan_taken_ms, [&] {
         hands = st.Hand_No;
         said = el.Mokuta_mes->caption();
     });
@@ -152,7 +153,7 @@ TEST_F(Day, CigarettesAndANightOutEndWithTheNightOut)
 {
     int16_t hands = -1, face = -1;
     QString said;
-    at_yield(4, [&] {
+    after_ms(plan_taken_ms, [&] {
         hands = st.Hand_No;
         face = st.Face_No;
         said = el.Mokuta_mes->caption();
@@ -167,7 +168,7 @@ TEST_F(Day, TheLazyDayShamesTheHero)
 {
     QString said;
     int16_t face = -1;
-    at_yield(4, [&] {
+    after_ms(plan_taken_ms, [&] {
         said = el.Mokuta_mes->caption();
         face = st.Face_No;
     });
