@@ -10,11 +10,6 @@
 
 namespace {
 
-QWidget* container_of(Elements& el, const ElementRow& row)
-{
-    return std::strcmp(row.container, "Form1") == 0 ? el.Form1 : el.find(row.container);
-}
-
 // What an assistive tool reads of an element: a text box's text, anything else's name.
 QString accessible_text(QWidget* w)
 {
@@ -35,31 +30,74 @@ TEST(Window, HasItsCaptionAndAnInnerAreaOf515By305)
     EXPECT_EQ(g.el().Form1->palette().color(QPalette::Window), QColor(255, 255, 255));
 }
 
-TEST(Window, EveryElementTakesItsRow)
+// Where the player finds each element at the start of a game, in window pixels, written out
+// from the screen's own plan rather than from the element table the window is built from.
+TEST(Window, EveryElementLiesWhereTheScreenPutsIt)
 {
     LoadedGame g;
     Elements& el = g.el();
-    ASSERT_EQ(el.all().size(), element_rows().size());
-    for (const ElementEntry& e : el.all()) {
-        const ElementRow& row = *e.row;
-        SCOPED_TRACE(Elements::element_name(row).toStdString());
-        if (std::strcmp(row.name, "Titles") != 0 && std::strcmp(row.name, "Maskwork") != 0) {
-            EXPECT_EQ(e.widget->geometry(), QRect(row.x, row.y, row.w, row.h));
-        }
-        EXPECT_EQ(e.widget->parentWidget(), container_of(el, row));
-        EXPECT_EQ(e.widget->isVisibleTo(e.widget->parentWidget()), row.start == Start::Shown);
-        EXPECT_EQ(e.widget->isEnabled(), row.start != Start::HiddenDisabled);
-        if (row.font.face != Typeface::WindowFont) {
-            EXPECT_EQ(e.widget->font().pixelSize(), pixel_size(row.font.points));
-            EXPECT_EQ(e.widget->font().bold(), row.font.bold);
-        }
-        if (row.fore != default_colour) {
-            EXPECT_EQ(fore_colour(*e.widget), from_bgr(row.fore));
-        }
-        if (row.back != default_colour) {
-            EXPECT_EQ(back_colour(*e.widget), from_bgr(row.back));
+    g.host.player.click(el.Starts);
+    struct Place {
+        QWidget* element;
+        QRect in_window;
+        bool shown;
+    };
+    const std::vector<Place> screen{
+        {el.Help_mes, QRect(QPoint(8, 0), QPoint(384, 24)), true},
+        {el.Label3, QRect(392, 8, 17, 17), true},
+        {el.Text3, QRect(QPoint(408, 0), QPoint(488, 24)), true},
+        {el.Label7, QRect(496, 8, 17, 17), true},
+        {el.Lable3, QRect(0, 32, 65, 17), true},
+        {el.Label2, QRect(312, 32, 25, 17), true},
+        {el.Text6, QRect(344, 32, 25, 18), true},
+        {el.Label4, QRect(376, 32, 41, 17), true},
+        {el.Text4, QRect(416, 32, 25, 18), true},
+        {el.Label5, QRect(448, 32, 33, 17), true},
+        {el.Text5, QRect(QPoint(480, 32), QPoint(504, 49)), true},
+        {el.Shuffle, QRect(QPoint(8, 96), QPoint(56, 120)), true},
+        {el.Menu_OK, QRect(QPoint(128, 96), QPoint(176, 120)), false},
+        {el.Picture3, QRect(QPoint(8, 104), QPoint(192, 288)), true},
+        {el.Text1[0], QRect(16, 136, 89, 25), true},
+        {el.Text1[1], QRect(16, 176, 89, 25), true},
+        {el.Text1[2], QRect(16, 216, 89, 25), true},
+        {el.Text1[3], QRect(16, 256, 89, 25), false},
+        {el.Text2[0], QRect(120, 144, 49, 18), true},
+        {el.Text2[1], QRect(120, 184, 49, 18), true},
+        {el.Text2[2], QRect(120, 224, 49, 18), true},
+        {el.Text2[3], QRect(120, 264, 49, 18), false},
+        {el.Check1, QRect(8, 288, 33, 17), true},
+        {el.Mokuta, QRect(QPoint(208, 48), QPoint(512, 304)), true},
+        {el.Mokuta_mes, QRect(208 + 64, 48 + 8, 233, 33), true},
+        {el.Picture6, QRect(QPoint(0, 32), QPoint(208, 96)), false},
+        {el.Item_NO, QRect(96, 72, 33, 17), false},
+        {el.Item_YES, QRect(144, 72, 33, 17), false},
+        {el.Frame1, QRect(16, 112, 169, 129), true},
+        {el.Picture2, QRect(16 + 104, 112 + 48, 57, 73), true},
+    };
+    for (const Place& p : screen) {
+        SCOPED_TRACE(p.element->objectName().toStdString());
+        EXPECT_EQ(QRect(p.element->mapTo(el.Form1, QPoint(0, 0)), p.element->size()), p.in_window);
+        EXPECT_EQ(p.element->isVisibleTo(el.Form1), p.shown);
+    }
+    for (int k = 0; k <= 2; ++k) {
+        const QRect plan(el.Label1[k]->mapTo(el.Form1, QPoint(0, 0)), el.Label1[k]->size());
+        EXPECT_EQ(plan.top(), 48);
+        EXPECT_EQ(plan.bottom(), 88);
+        EXPECT_GE(plan.left(), 0);
+        EXPECT_LE(plan.right(), 208);
+        if (k > 0) {
+            EXPECT_GT(plan.left(), el.Label1[k - 1]->geometry().left()) << "the plans lie side by side";
         }
     }
+    // Gothic 9 points is 12 pixels, 9.75 is 13, 11.25 is 15, 12 is 16 at the window's 96 dpi.
+    const std::vector<std::pair<QWidget*, int>> sizes{
+        {el.Help_mes, 15}, {el.Text3, 16}, {el.Text6, 13}, {el.Shuffle, 12}, {el.Text1[0], 16},
+        {el.Text2[0], 12}, {el.Mokuta_mes, 13}, {el.Check1, 11}, {el.Starts, 13}};
+    for (auto [element, px] : sizes)
+        EXPECT_EQ(element->font().pixelSize(), px) << element->objectName().toStdString();
+    EXPECT_TRUE(el.Help_mes->font().bold());
+    EXPECT_TRUE(el.Text3->font().bold());
+    EXPECT_FALSE(el.Text1[0]->font().bold());
 }
 
 TEST(Window, SpotChecksOfTheLayout)
