@@ -17,4 +17,5 @@ QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy MOKUTA_FAULT_GAMES=1000 \
     LSAN_OPTIONS="suppressions=$PWD/tests/faults/leaks.supp:print_suppressions=0" \
     UBSAN_OPTIONS=print_stacktrace=1 \
     build-asan/tests/fault_player --gtest_brief=1 || status=$?
+echo; echo "The sound files' fuzz targets, 30 s each:"; tests/fuzz/run.sh 30 || status=$?
 exit "$status"
