@@ -20,14 +20,16 @@ namespace {
 
 // Wave effects take turns on one channel: a new one cuts off the one before.
 constexpr int wave_channel = 0;
-// The game's own sound files are a few hundred kilobytes at most; a file past this is not one
-// of them, and is refused as a broken one before any of it is looked at.
-constexpr std::uintmax_t largest_sound_file = 4u << 20;
+// The game's own sound files are a few hundred kilobytes at most; a file past these is not one
+// of them, and is refused as a broken one before any of it is looked at. A sequence of several
+// minutes is tens of kilobytes, so a sequence is held to less than a wave.
+constexpr std::uintmax_t largest_wave_file = 4u << 20;
+constexpr std::uintmax_t largest_midi_file = 1u << 20;
 
 enum class Reading { ok, missing, not_plain, too_large, unreadable };
 
 // A FIFO or a device is never opened: reading it could wait for ever.
-Reading read_file(const std::string& path, std::vector<uint8_t>& bytes)
+Reading read_file(const std::string& path, std::uintmax_t largest, std::vector<uint8_t>& bytes)
 {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
@@ -38,7 +40,7 @@ Reading read_file(const std::string& path, std::vector<uint8_t>& bytes)
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (error)
         return Reading::unreadable;
-    if (size > largest_sound_file)
+    if (size > largest)
         return Reading::too_large;
     std::ifstream in(path, std::ios::binary);
     bytes.resize(static_cast<std::size_t>(size));
@@ -211,7 +213,7 @@ uint32_t SdlMediaCommands::open(const std::string& rest)
 uint32_t SdlMediaCommands::check_file(const std::string& path, Device& device)
 {
     std::vector<uint8_t> bytes;
-    const Reading reading = read_file(path, bytes);
+    const Reading reading = read_file(path, device.sequencer ? largest_midi_file : largest_wave_file, bytes);
     if (reading == Reading::missing)
         return failed(media_error::file_not_found, path + " is not there");
     if (reading == Reading::not_plain)

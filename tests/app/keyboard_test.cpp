@@ -349,9 +349,7 @@ TEST_F(Keyboard, BehindAnOpenMessageBoxAnAssistiveToolPressesNothing)
     box.show();
     EXPECT_TRUE(start->actionInterface()->actionNames().isEmpty());
     start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    start->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
     EXPECT_TRUE(el.Starts->isVisible()) << "the start button was pressed behind the box";
-    EXPECT_FALSE(el.Starts->hasFocus());
 
     box.hide();
     start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
