@@ -21,7 +21,7 @@ pids+=($!)
 [ -n "$(wait_window "もくた君 1.20")" ] || fail "the window did not appear"
 found=""
 for _ in $(seq 50); do
-    found=$(DBUS_SESSION_BUS_ADDRESS=$address python3 -c 'import pyatspi
+    found=$(DBUS_SESSION_BUS_ADDRESS=$address /usr/bin/python3 -c 'import pyatspi
 d = pyatspi.Registry.getDesktop(0)
 print(" ".join(a.name for a in (d.getChildAtIndex(i) for i in range(d.childCount)) if a))' 2>/dev/null)
     [[ " $found " == *" mokuta "* ]] && break
