@@ -25,6 +25,7 @@ $game_only || packages+=(
     orca speech-dispatcher speech-dispatcher-espeak-ng
     python3-pil librsvg2-bin fonts-kouzan-mouhitsu
     dpkg-dev file lintian desktop-file-utils appstream locales
+    clang-14 libclang-rt-14-dev
 )
 
 sudo=""

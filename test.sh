@@ -63,6 +63,9 @@ if [ -x build-asan/tests/fault_player ]; then
     games=$!
 fi
 stage "CTest: real-window and package" ctest_run -LE unit "$@" || status=$?
+echo
+echo "The sound files' fuzz targets, 30 s each:"
+stage "fuzzing the sound files" tests/fuzz/run.sh 30 || status=$?
 
 echo
 echo "The random player, built with the sanitizers:"

@@ -16,7 +16,7 @@ namespace {
 // Every click the game listens to, and the window's close box.
 void wire_events(Form1& f)
 {
-    f.el.Form1->on_close([&f] { f.host.deliver_input([&f] { f.Form_Unload(); }); });
+    f.el.Form1->on_close([&f] { f.Form_Unload(); });
     f.el.on_key([&f](int key) { return f.Form_KeyDown(key); });
     for (int16_t i = 0; i <= 2; ++i)
         f.el.on_click(f.el.Label1[i], [&f, i] { f.Label1_Click(i); });

@@ -67,14 +67,13 @@ int main(int argc, char* argv[])
     RealHost host;
     SdlMediaCommands sound(host);
     std::unique_ptr<Form1> form;
-    // A signal or a window destroyed from outside closes the game as its close box does.
+    // A signal or a window destroyed from outside closes the game as its close box does,
+    // at once, whatever the game is in the middle of.
     auto close_with = [&](int status) {
-        host.deliver_input([&, status] {
-            if (form)
-                form->Form_Unload(status);
-            sound.release();
-            host.end_process(status);
-        });
+        if (form)
+            form->Form_Unload(status);
+        sound.release();
+        host.end_process(status);
     };
     EndingSignals ending_signals([&](int signal) { close_with(status_for_signal(signal)); });
     sound_at_exit = &sound;

@@ -42,9 +42,10 @@ public:
     // Timers tick only while the host lets events run.
     virtual void timer_changed(GameTimer& timer) = 0;
 
-    // Input that does not come through the window's own events (the close
-    // box, a signal, an assistive tool's action): it takes effect now, or,
-    // while the game is pausing, at the next point where it lets events run.
+    // Input that does not come through the window's own events (an assistive
+    // tool's action): it takes effect now, or, while the game is pausing, as
+    // soon as it lets events run again. A request to end the game (the close
+    // box, a signal, the session ending) never waits: it is acted on at once.
     virtual void deliver_input(std::function<void()> input) = 0;
 
     // Ends the process at once; never returns to the caller.

@@ -40,14 +40,14 @@ void RealHost::sleep_ms(int32_t ms)
     QTimer wake;
     wake.setTimerType(Qt::PreciseTimer);
     wake.setSingleShot(true);
-    pausing_ = true;
+    held_.begin_pause();
     for (auto now = clock::now(); now < deadline; now = clock::now()) {
         if (!wake.isActive())
             wake.start(static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(deadline - now).count()));
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
                                         QEventLoop::WaitForMoreEvents);
     }
-    pausing_ = false;
+    held_.end_pause();
     // The window system's source of events was woken for the input set aside
     // here; it must be woken again, or that input waits for the next event.
     QAbstractEventDispatcher::instance()->wakeUp();
@@ -56,25 +56,12 @@ void RealHost::sleep_ms(int32_t ms)
 void RealHost::yield()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    run_held_back();
+    held_.run();
 }
 
 void RealHost::deliver_input(std::function<void()> input)
 {
-    if (pausing_)
-        held_back_.push_back(std::move(input));
-    else
-        input();
-}
-
-// Taken one at a time: what runs may yield and come back here.
-void RealHost::run_held_back()
-{
-    while (!held_back_.empty()) {
-        std::function<void()> input = std::move(held_back_.front());
-        held_back_.pop_front();
-        input();
-    }
+    held_.deliver(std::move(input));
 }
 
 uint32_t RealHost::clock_ms()
@@ -119,35 +106,59 @@ QString RealHost::lock_path()
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty())
         return runtime + QStringLiteral("/mokuta.lock");
+    return fallback_lock_path();
+}
+
+QString RealHost::fallback_lock_path()
+{
     return QDir::tempPath() + QStringLiteral("/mokuta-%1.lock").arg(::getuid());
 }
 
-// One copy per user session: a kernel lock on a file in the runtime folder.
-// Only a living copy holds it, so no file left behind (empty, garbage, or a
-// crashed copy's) ever keeps the game from starting. Where no lock can be
-// made at all, the game says so and plays on rather than claim another copy.
+namespace {
+
+enum class Lock { taken, held_elsewhere, unusable };
+
+// Takes the kernel lock on the file; `fd` keeps it, or `why` says what went wrong.
+Lock take_lock(const QString& file, int& fd, int& why)
+{
+    const QByteArray path = QFile::encodeName(file);
+    fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) {
+        why = errno;
+        return Lock::unusable;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return Lock::taken;
+    why = errno;
+    ::close(fd);
+    fd = -1;
+    return why == EWOULDBLOCK ? Lock::held_elsewhere : Lock::unusable;
+}
+
+} // namespace
+
+// One copy per user session: a kernel lock on a file in the runtime folder, or, where that
+// folder cannot hold one, on the user's own file in the temporary folder. Only a living copy
+// holds it, so no file left behind (empty, garbage, or a crashed copy's) ever keeps the game
+// from starting. Where no lock can be made at all, the game says so and plays on rather than
+// claim another copy.
 bool RealHost::claim_single_instance()
 {
-    const QByteArray path = QFile::encodeName(lock_path());
-    int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0)
-        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    int why = 0;
+    QString path = lock_path();
+    Lock lock = take_lock(path, instance_lock_, why);
+    if (lock == Lock::unusable && path != fallback_lock_path()) {
+        note(QStringLiteral("cannot make the one-copy lock %1 (%2); using %3 instead")
+                 .arg(path, QString::fromLocal8Bit(std::strerror(why)), fallback_lock_path()));
+        path = fallback_lock_path();
+        lock = take_lock(path, instance_lock_, why);
+    }
+    if (lock == Lock::unusable)
         note(QStringLiteral("cannot make the one-copy lock %1 (%2); playing on without it")
-                 .arg(lock_path(), QString::fromLocal8Bit(std::strerror(errno))));
-        return true;
-    }
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-        instance_lock_ = fd;
-        return true;
-    }
-    const int why = errno;
-    ::close(fd);
-    if (why == EWOULDBLOCK)
-        return false;
-    note(QStringLiteral("cannot take the one-copy lock %1 (%2); playing on without it")
-             .arg(lock_path(), QString::fromLocal8Bit(std::strerror(why))));
-    return true;
+                 .arg(path, QString::fromLocal8Bit(std::strerror(why))));
+    return lock != Lock::held_elsewhere;
 }
 
 QString RealHost::program_dir()
@@ -203,10 +214,10 @@ void RealHost::timer_changed(GameTimer& timer)
         qt_timer->setInterval(timer.interval_ms());
         // A tick held back by a pause comes once at the next yield, however long it waited.
         QObject::connect(qt_timer, &QTimer::timeout, [this, &timer] {
-            if (!pausing_)
+            if (!held_.pausing())
                 timer.tick();
             else if (ticks_held_back_.insert(&timer).second)
-                held_back_.push_back([this, &timer] {
+                held_.hold([this, &timer] {
                     ticks_held_back_.erase(&timer);
                     timer.tick();
                 });

@@ -1,7 +1,6 @@
 // The host of the real program: real time, the real window system and the real process.
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -10,6 +9,7 @@
 
 #include <QString>
 
+#include "platform/HeldInput.h"
 #include "platform/Host.h"
 
 class QTimer;
@@ -37,15 +37,14 @@ public:
 
     // Where the lock of the running copy lives: the user's runtime folder.
     static QString lock_path();
+    // Where it lives when the runtime folder cannot hold it: the user's own file in the temporary folder.
+    static QString fallback_lock_path();
 
 private:
-    void run_held_back();
-
     std::mt19937 generator_;
     // While the game pauses, the window keeps painting and answering
-    // assistive tools, but what would move the game on waits for the next yield.
-    bool pausing_ = false;
-    std::deque<std::function<void()>> held_back_;
+    // assistive tools, but what would move the game on waits.
+    HeldInput held_;
     std::set<GameTimer*> ticks_held_back_;
     // Held open for the life of the process; the kernel lets the lock go
     // when the process ends, however it ends.

@@ -2,6 +2,7 @@
 #include "platform/Session.h"
 
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <sys/stat.h>
 
@@ -9,6 +10,25 @@
 #include <QStringList>
 #include <QWidget>
 #include <xcb/xcb.h>
+
+namespace {
+
+// The bus's address language keeps a few bytes as they are and writes every other as %xx.
+std::string escaped_for_bus_address(const std::string& value)
+{
+    static const char hex[] = "0123456789abcdef";
+    std::string out;
+    for (unsigned char c : value) {
+        const bool plain = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (plain || std::strchr("-_/.\\*", c))
+            out += static_cast<char>(c);
+        else
+            out += {'%', hex[c >> 4], hex[c & 15]};
+    }
+    return out;
+}
+
+} // namespace
 
 void use_only_an_existing_session_bus()
 {
@@ -18,7 +38,7 @@ void use_only_an_existing_session_bus()
     const std::string bus = runtime ? std::string(runtime) + "/bus" : std::string();
     struct stat info {};
     if (!bus.empty() && ::stat(bus.c_str(), &info) == 0 && S_ISSOCK(info.st_mode))
-        ::setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + bus).c_str(), 1);
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + escaped_for_bus_address(bus)).c_str(), 1);
     else
         ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
 }

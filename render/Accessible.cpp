@@ -150,7 +150,7 @@ public:
     QStringList actionNames() const override
     {
         const Elements* el = elements();
-        if (!el || !el->takes_clicks(widget()) || !el->reachable(widget()))
+        if (!el || !el->takes_clicks(widget()) || !el->reachable_by_tools(widget()))
             return {};
         QStringList names{pressAction()};
         if (widget()->focusPolicy() != Qt::NoFocus)
@@ -165,7 +165,7 @@ public:
             return;
         if (action == pressAction() || action == toggleAction())
             el->press_when_reachable(widget());
-        else if (action == setFocusAction() && el->reachable(widget()))
+        else if (action == setFocusAction() && el->reachable_by_tools(widget()))
             widget()->setFocus(Qt::OtherFocusReason);
     }
 

@@ -9,7 +9,7 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 
@@ -344,10 +344,18 @@ bool Elements::seen(QWidget* element) const
     return hit && (hit == element || element->isAncestorOf(hit));
 }
 
+// The mouse and the keyboard cannot reach the window behind an open message box, and an
+// assistive tool's action cannot either.
+bool Elements::reachable_by_tools(QWidget* element) const
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return (!modal || modal == Form1) && reachable(element);
+}
+
 void Elements::press_when_reachable(QWidget* element)
 {
     host_.deliver_input([this, element] {
-        if (reachable(element))
+        if (reachable_by_tools(element))
             press(element);
     });
 }

@@ -91,6 +91,8 @@ public:
     QWidget* element_at(QWidget* element) const;
     // The one rule for the mouse, the keyboard and assistive tools alike.
     bool reachable(QWidget* element) const { return element && element_at(element) == element; }
+    // Reachable, and not behind an open message box: what an assistive tool may act on.
+    bool reachable_by_tools(QWidget* element) const;
     // Whether any part of the element shows at its middle, enabled or not.
     bool seen(QWidget* element) const;
     // A press asked for from outside the game's own clicks (an assistive

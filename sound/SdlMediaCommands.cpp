@@ -1,6 +1,8 @@
 // The sound player's commands carried out with SDL2_mixer: wave effects and the MIDI music.
 #include "sound/SdlMediaCommands.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,32 +14,39 @@
 
 #include "platform/Host.h"
 #include "sound/MidiLength.h"
+#include "sound/WaveCheck.h"
 
 namespace {
 
 // Wave effects take turns on one channel: a new one cuts off the one before.
 constexpr int wave_channel = 0;
-// No sound file of the game comes near this; anything larger is not ours.
-constexpr std::streamoff largest_sound_file = 64 << 20;
+// The game's own sound files are a few hundred kilobytes at most; a file past these is not one
+// of them, and is refused as a broken one before any of it is looked at. A sequence of several
+// minutes is tens of kilobytes, so a sequence is held to less than a wave.
+constexpr std::uintmax_t largest_wave_file = 4u << 20;
+constexpr std::uintmax_t largest_midi_file = 1u << 20;
 
-bool read_file(const std::string& path, std::vector<uint8_t>& bytes)
+enum class Reading { ok, missing, not_plain, too_large, unreadable };
+
+// A FIFO or a device is never opened: reading it could wait for ever.
+Reading read_file(const std::string& path, std::uintmax_t largest, std::vector<uint8_t>& bytes)
 {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status))
+        return Reading::missing;
+    if (!std::filesystem::is_regular_file(status))
+        return Reading::not_plain;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error)
+        return Reading::unreadable;
+    if (size > largest)
+        return Reading::too_large;
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    in.seekg(0, std::ios::end);
-    std::streamoff size = in.tellg();
-    if (size < 0 || size > largest_sound_file)
-        return false;
-    in.seekg(0);
     bytes.resize(static_cast<std::size_t>(size));
-    return static_cast<bool>(in.read(reinterpret_cast<char*>(bytes.data()), size)) || size == 0;
-}
-
-bool is_wave_file(const std::vector<uint8_t>& bytes)
-{
-    return bytes.size() >= 12 && std::string(bytes.begin(), bytes.begin() + 4) == "RIFF" &&
-           std::string(bytes.begin() + 8, bytes.begin() + 12) == "WAVE";
+    if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size)))
+        return size == 0 && in ? Reading::ok : Reading::unreadable;
+    return Reading::ok;
 }
 
 std::vector<std::string> words(const std::string& text)
@@ -46,10 +55,10 @@ std::vector<std::string> words(const std::string& text)
     return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
-bool file_exists(const std::string& path)
+bool is_plain_file(const std::string& path)
 {
-    std::ifstream in(path);
-    return static_cast<bool>(in);
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
 }
 
 } // namespace
@@ -61,15 +70,31 @@ SdlMediaCommands::~SdlMediaCommands()
     release();
 }
 
+// A FIFO or a device named as a SoundFont would hold the music's opening for ever, so only
+// plain files are passed on; the rest of the player's list is skipped, each with a line for
+// the terminal. With nothing left, the first General MIDI SoundFont that Debian installs.
 std::string SdlMediaCommands::choose_soundfont()
 {
-    if (const char* chosen = std::getenv("SDL_SOUNDFONTS"); chosen && *chosen)
+    const char* given = std::getenv("SDL_SOUNDFONTS");
+    std::string list = given ? given : "";
+    std::replace(list.begin(), list.end(), ';', ':');  // the list may be split either way
+    std::istringstream paths(list);
+    std::string chosen;
+    for (std::string path; std::getline(paths, path, ':');) {
+        if (path.empty())
+            continue;
+        if (is_plain_file(path))
+            chosen += (chosen.empty() ? "" : ":") + path;
+        else
+            std::fprintf(stderr, "mokuta: the SoundFont %s is not a plain file; skipped\n", path.c_str());
+    }
+    if (!chosen.empty())
         return chosen;
     for (const char* candidate :
          {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf3/default-GM.sf3",
           "/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2",
           "/usr/share/sounds/sf3/FluidR3_GM.sf3"})
-        if (file_exists(candidate))
+        if (is_plain_file(candidate))
             return candidate;
     return {};
 }
@@ -167,22 +192,10 @@ uint32_t SdlMediaCommands::open(const std::string& rest)
     if (devices_.count(alias))
         return media_error::alias_in_use;
 
-    std::vector<uint8_t> bytes;
-    if (std::filesystem::is_directory(path))
-        return failed(media_error::bad_file, path + " is a directory, not a file");
-    if (!read_file(path, bytes))
-        return file_exists(path) ? failed(media_error::bad_file, path + " cannot be read")
-                                 : failed(media_error::file_not_found, path + " is not there");
     Device device;
     device.sequencer = args[1] == "sequencer";
-    if (device.sequencer) {
-        std::optional<double> length = midi_length_seconds(bytes);
-        if (!length || *length <= 0)
-            return failed(media_error::bad_file, path + " is not a MIDI file with notes in it");
-        device.length_s = *length;
-    } else if (!is_wave_file(bytes)) {
-        return failed(media_error::bad_file, path + " is not a wave file");
-    }
+    if (uint32_t refused = check_file(path, device))
+        return refused;
     if (!audio_ready())
         return failed(media_error::no_audio_device, "no audio device could be opened: " + audio_error_);
     if (device.sequencer)
@@ -192,6 +205,32 @@ uint32_t SdlMediaCommands::open(const std::string& rest)
     if (!device.music && !device.wave)
         return failed(media_error::bad_file, path + ": " + sdl_->GetError());
     devices_[alias] = device;
+    return 0;
+}
+
+// The file is read whole and looked at before the mixer is given it; one too large to be the
+// game's is told as broken, as one that is.
+uint32_t SdlMediaCommands::check_file(const std::string& path, Device& device)
+{
+    std::vector<uint8_t> bytes;
+    const Reading reading = read_file(path, device.sequencer ? largest_midi_file : largest_wave_file, bytes);
+    if (reading == Reading::missing)
+        return failed(media_error::file_not_found, path + " is not there");
+    if (reading == Reading::not_plain)
+        return failed(media_error::bad_file, path + (std::filesystem::is_directory(path)
+                                                         ? " is a directory, not a file"
+                                                         : " is not a plain file"));
+    if (reading == Reading::unreadable)
+        return failed(media_error::bad_file, path + " cannot be read");
+    const bool small = reading == Reading::ok;
+    if (device.sequencer) {
+        std::optional<double> length = small ? midi_length_seconds(bytes) : std::nullopt;
+        if (!length || *length <= 0)
+            return failed(media_error::bad_file, path + " is not a MIDI file with notes in it");
+        device.length_s = *length;
+    } else if (!small || !is_wave_file(bytes)) {
+        return failed(media_error::bad_file, path + " is not a wave file");
+    }
     return 0;
 }
 

@@ -36,6 +36,7 @@ private:
     };
 
     uint32_t open(const std::string& rest);
+    uint32_t check_file(const std::string& path, Device& device);
     uint32_t play(Device& device);
     uint32_t stop(Device& device);
     uint32_t close(const std::string& alias);

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMessageBox>
 #include <gtest/gtest.h>
 
 #include "game/Rules.h"
@@ -338,4 +339,19 @@ TEST_F(Keyboard, AssistiveToolsHearNamesAndPressOnlyWhatAClickCould)
     g.form->Hero_Draw();
     EXPECT_NE(tool_view(el.Mokuta)->text(QAccessible::Description), look_before);
     EXPECT_TRUE(tool_view(el.Mokuta)->text(QAccessible::Description).contains(QStringLiteral("泣き顔")));
+}
+
+TEST_F(Keyboard, BehindAnOpenMessageBoxAnAssistiveToolPressesNothing)
+{
+    QAccessibleInterface* start = tool_view(el.Starts);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("もくた君"), QStringLiteral("?"), QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    EXPECT_TRUE(start->actionInterface()->actionNames().isEmpty());
+    start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(el.Starts->isVisible()) << "the start button was pressed behind the box";
+
+    box.hide();
+    start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(el.Starts->isVisible());
 }

@@ -31,4 +31,24 @@ wait "$first" 2>/dev/null
 third=$!
 pids+=($third)
 [ -n "$(wait_window "もくた君 1.20")" ] || fail "after a crash the game would not start again"
-echo "PASS: one copy at a time; a stale lock is taken over"
+
+# A runtime folder that cannot hold the lock (here a plain file) sends it to the temporary
+# folder, said once; the next copy finds it there.
+kill "$third"
+wait "$third" 2>/dev/null
+export XDG_RUNTIME_DIR="$scratch/not-a-folder" TMPDIR="$scratch/tmp"
+touch "$XDG_RUNTIME_DIR"
+mkdir "$TMPDIR"
+"$game" 2>"$scratch/fourth" &
+fourth=$!
+pids+=($fourth)
+[ -n "$(wait_window "もくた君 1.20")" ] || fail "without a runtime folder the game would not start"
+[ "$(grep -c "using $TMPDIR/mokuta-$(id -u).lock instead" "$scratch/fourth")" = "1" ] ||
+    fail "the lock's new place was not said once: $(cat "$scratch/fourth")"
+"$game" 2>"$scratch/fifth" &
+fifth=$!
+pids+=($fifth)
+[ -n "$(wait_window "もくた君")" ] || fail "the fifth copy showed no message"
+grep -q "既に起動しています。" "$scratch/fifth" || fail "two copies ran without a runtime folder"
+[ "$(windows_named "もくた君 1.20" | wc -l)" = "1" ] || fail "two game windows are open"
+echo "PASS: one copy at a time, with or without a runtime folder; a stale lock is taken over"

@@ -1,5 +1,9 @@
 // The real sound player over SDL2_mixer, on SDL's dummy audio driver: commands, answers, bad files.
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <sys/stat.h>
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -110,6 +114,38 @@ TEST_F(Player, PathsWithSpacesAndDoubleQuotesOpenAndCannotBreakTheCommand)
     EXPECT_NE(mci.send("status midifile mode"), 0u);
 }
 
+// A file past the size the game's own sounds could have, or one whose sizes lie, is told as
+// broken; a FIFO is never opened, so nothing waits on it.
+TEST_F(Player, FilesThatLieOrAreTooLargeOrAreNotPlainFilesAreRefusedAsBroken)
+{
+    std::ifstream in(sounds + "b3.wav", std::ios::binary);
+    std::vector<uint8_t> wave((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> lying = wave;
+    lying[40] = lying[41] = lying[42] = lying[43] = 0xFF;  // a data chunk of 4 GB
+    midi::write(path("lying.wav"), lying);
+    wave.resize(5u << 20);
+    midi::write(path("long.wav"), wave);
+    std::vector<uint8_t> tempos;
+    for (int i = 0; i < 140000; ++i)
+        tempos.insert(tempos.end(), {0x01, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20});
+    midi::write(path("tempos.mid"), midi::file({tempos}));
+    tempos.resize(tempos.size() + (1u << 20), 0x00);
+    midi::write(path("long.mid"), midi::file({tempos}));
+    ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0600), 0);
+
+    for (const char* name : {"lying.wav", "long.wav"}) {
+        EXPECT_EQ(open_wave(path(name)), media_error::bad_file) << name;
+        EXPECT_EQ(mci.last_error(), path(name) + " is not a wave file");
+    }
+    EXPECT_EQ(open_music(path("long.mid")), media_error::bad_file);
+    EXPECT_EQ(mci.last_error(), path("long.mid") + " is not a MIDI file with notes in it");
+    EXPECT_EQ(open_wave(path("fifo")), media_error::bad_file);
+    EXPECT_EQ(open_music(path("fifo")), media_error::bad_file);
+    EXPECT_EQ(mci.last_error(), path("fifo") + " is not a plain file");
+    // Just under the limit, a hundred and forty thousand tempo changes make a sequence like any other.
+    EXPECT_EQ(open_music(path("tempos.mid")), 0u);
+}
+
 TEST_F(Player, BadSequencesAreRefused)
 {
     midi::write(path("empty.mid"), {});
@@ -156,12 +192,18 @@ TEST_F(Player, TheGamesMusicOpensByItsBareNameFromTheCurrentDirectory)
     EXPECT_EQ(mode("midifile"), "");
 }
 
-TEST(SoundFont, ThePlayersOwnChoiceWins)
+TEST(SoundFont, ThePlayersOwnPlainFilesWinAndAnythingElseIsSkipped)
 {
-    setenv("SDL_SOUNDFONTS", "/home/player/my.sf2", 1);
-    EXPECT_EQ(SdlMediaCommands::choose_soundfont(), "/home/player/my.sf2");
-    unsetenv("SDL_SOUNDFONTS");
+    QTemporaryDir dir;
+    const std::string mine = dir.path().toStdString() + "/my.sf2";
+    const std::string fifo = dir.path().toStdString() + "/fifo.sf2";
+    midi::write(mine, {'R', 'I', 'F', 'F'});
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    setenv("SDL_SOUNDFONTS", (fifo + ";" + mine + ":/no/such.sf2").c_str(), 1);
+    EXPECT_EQ(SdlMediaCommands::choose_soundfont(), mine);
+    setenv("SDL_SOUNDFONTS", fifo.c_str(), 1);
     std::string chosen = SdlMediaCommands::choose_soundfont();
-    EXPECT_FALSE(chosen.empty());
-    EXPECT_TRUE(fs::exists(chosen)) << chosen;
+    unsetenv("SDL_SOUNDFONTS");
+    EXPECT_EQ(chosen, SdlMediaCommands::choose_soundfont()) << "Debian's own, as if none were named";
+    EXPECT_TRUE(fs::is_regular_file(chosen)) << chosen;
 }

@@ -77,19 +77,31 @@ void TestHost::sleep_ms(int32_t ms)
     slept_ms += static_cast<uint32_t>(ms);
     if (clock_ > clock_limit_ms)
         throw std::runtime_error("the game waited past the end of virtual time");
+    if (!during_pause)
+        return;
+    held_.begin_pause();
+    during_pause();
+    held_.end_pause();
 }
 
-// Like the real event loop, a yield delivers the calls queued for it, the timer ticks
-// that have fallen due (each timer once, however long it was kept waiting) and the player's input.
-void TestHost::yield()
+// Like the real event loop, a turn delivers the events posted to the window (so what changed
+// is painted, as the window system asks) and the calls queued for it, the timer ticks that have
+// fallen due (each timer once, however long it was kept waiting) and the player's input.
+void TestHost::turn()
 {
-    ++yields;
-    // What the window does when it next runs, as the real event loop would.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    QCoreApplication::sendPostedEvents();
     if (on_yield)
         on_yield();
     fire_due_timers();
     player.act(clock_);
+}
+
+// A yield inside the game is a turn that also hands over what a pause held back.
+void TestHost::yield()
+{
+    ++yields;
+    turn();
+    held_.run();
 }
 
 void TestHost::fire_due_timers()
@@ -106,10 +118,10 @@ void TestHost::idle_for(uint32_t ms)
 {
     const uint32_t end = clock_ + ms;
     while (clock_ < end) {
-        yield();
+        turn();
         clock_ = std::min(end, clock_ + 10);
     }
-    yield();
+    turn();
 }
 
 float TestHost::random()

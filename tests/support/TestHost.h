@@ -12,6 +12,7 @@
 #include <Qt>
 #include <QStringList>
 
+#include "platform/HeldInput.h"
 #include "platform/Host.h"
 
 class Elements;
@@ -82,9 +83,11 @@ public:
     QString file_problem(const QString& path) override { return QStringLiteral("%1: no good").arg(path); }
     bool has_japanese_font() override { return japanese_font; }
     void timer_changed(GameTimer& timer) override;
-    void deliver_input(std::function<void()> input) override { input(); }
+    void deliver_input(std::function<void()> input) override { held_.deliver(std::move(input)); }
     [[noreturn]] void end_process(int status) override;
 
+    // One turn of the window's own event loop, outside anything the game is doing.
+    void turn();
     // Lets the window sit idle for a while: timers tick and the player acts.
     void idle_for(uint32_t ms);
     void give_draws(std::initializer_list<float> draws);
@@ -92,6 +95,8 @@ public:
     ScriptedPlayer player;
     // Looks at the window at every yield, before the player acts.
     std::function<void()> on_yield;
+    // What happens outside while the game pauses, with its clock at the pause's end.
+    std::function<void()> during_pause;
     QString dir = QStringLiteral("/opt/mokuta");
     bool another_copy_running = false;
     std::map<QString, FileCheck> files;  // paths not listed are present
@@ -113,5 +118,6 @@ public:
 private:
     void fire_due_timers();
     std::mt19937 fallback_{12345};
+    HeldInput held_;
     std::map<GameTimer*, uint32_t> due_;
 };
