@@ -11,20 +11,23 @@ log=$PWD/build-logs
 mkdir -p "$log"
 : >"$log/times"
 
-# The processor time of this shell's finished children so far, in seconds.
+# Sets `cpu` to the processor time of this shell's finished children so far, in seconds
+# (`times` itself runs in this shell: in a subshell it would count only the subshell's children).
 cpu_seconds() {
     times >"$log/cpu.$BASHPID"
-    awk 'NR == 2 { t = 0; for (i = 1; i <= 2; i++) { split($i, a, "m"); sub("s", "", a[2]); t += a[1] * 60 + a[2] }
-                   print int(t) }' "$log/cpu.$BASHPID"
+    cpu=$(awk 'NR == 2 { t = 0; for (i = 1; i <= 2; i++) { split($i, a, "m"); sub("s", "", a[2]); t += a[1] * 60 + a[2] }
+                         print int(t) }' "$log/cpu.$BASHPID")
     rm -f "$log/cpu.$BASHPID"
 }
 # Runs one stage and notes its wall and processor time; its status is the command's.
 stage() {
-    local name=$1 start=$SECONDS before result=0
+    local name=$1 start=$SECONDS before cpu result=0
     shift
-    before=$(cpu_seconds)
+    cpu_seconds
+    before=$cpu
     "$@" || result=$?
-    printf '  %-30s %5d s   processor %5d s%s\n' "$name" $((SECONDS - start)) $(($(cpu_seconds) - before)) \
+    cpu_seconds
+    printf '  %-30s %5d s   processor %5d s%s\n' "$name" $((SECONDS - start)) $((cpu - before)) \
         "$([ "$result" -eq 0 ] || echo "   FAILED ($result)")" >>"$log/times"
     return "$result"
 }

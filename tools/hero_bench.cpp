@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "render/Raster.h"
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 namespace {
 

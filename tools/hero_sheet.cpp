@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QPainter>
 
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 struct SheetLook {
     const char* caption;

@@ -5,7 +5,7 @@ set -u
 runs=$1; shift
 here=$(cd "$(dirname "$0")" && pwd)
 probe=${FIRST_MAP:-$here/../build/tools/first_map}
-source "$here/../tests/blackbox/lib.sh"
+source "$here/../harness/display.sh"
 start_display
 for bin in "$@"; do
     cd "$(dirname "$bin")"

@@ -8,7 +8,7 @@
 
 #include "game/Rules.h"
 #include "render/Keyboard.h"
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 namespace {
 

@@ -5,12 +5,16 @@ Run by keyboard_test.sh inside a session bus, with the game already started; it 
 with xdotool and reads the window as a screen reader would (AT-SPI).
 """
 
+import os
 import subprocess
 import sys
 import time
 
 import pyatspi
 from gi.repository import GLib
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "harness"))
+from bus import app, nodes  # noqa: E402  (the bus walk is shared with the measuring tools)
 
 INSTRUCTION = "\u3000今日の行動を決めてください"
 failures = []
@@ -26,28 +30,6 @@ def check(ok, what):
 def key(*names):
     subprocess.run(["xdotool", "key", "--clearmodifiers", *names], check=True)
     time.sleep(0.12)
-
-
-def app():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        a = desktop.getChildAtIndex(i)
-        if a is not None and a.name == "mokuta":
-            return a
-    return None
-
-
-def nodes(root=None):
-    root = root or app()
-    found, todo = [], [root]
-    while todo:
-        n = todo.pop()
-        found.append(n)
-        try:
-            todo.extend(c for c in (n.getChildAtIndex(i) for i in range(n.childCount)) if c is not None)
-        except GLib.GError:
-            pass  # gone while it was asked
-    return found
 
 
 def showing(n):

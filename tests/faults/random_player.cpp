@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "game/Rules.h"
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 namespace {
 

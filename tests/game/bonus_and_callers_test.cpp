@@ -5,7 +5,7 @@
 
 #include "game/Rules.h"
 #include "render/Colours.h"
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // as the game hands the window back; a request to end the game is acted on in the pause itself.
 #include <gtest/gtest.h>
 
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 namespace {
 

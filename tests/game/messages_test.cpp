@@ -1,7 +1,7 @@
 // The game's pace: typed messages and pauses, step by step in virtual time.
 #include <gtest/gtest.h>
 
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 TEST(MesShow, TypesOneMoreCharacterEvery50ms)
 {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "game/RuleTables.h"
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 TEST(StateAfterLoad, HoldsTheStartingNumbers)
 {

@@ -3,7 +3,7 @@
 
 #include "game/Rules.h"
 #include "render/Colours.h"
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 TEST(SlotArithmetic, GainsScaleWithMotivationAndLossesWithHealth)
 {

@@ -9,7 +9,7 @@
 
 #include "game/RuleTables.h"
 #include "platform/Language.h"
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "render/Colours.h"
 #include "render/Raster.h"
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Language.h"
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "render/Colours.h"
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 namespace {
 

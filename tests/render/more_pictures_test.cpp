@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "render/Colours.h"
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 #include "tests/support/ImageChecks.h"
 
 namespace {

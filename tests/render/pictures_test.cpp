@@ -6,7 +6,7 @@
 
 #include "render/Colours.h"
 #include "render/Pictures.h"
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 #include "tests/support/ImageChecks.h"
 
 namespace {

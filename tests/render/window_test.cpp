@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "render/Colours.h"
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 namespace {
 

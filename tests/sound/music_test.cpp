@@ -1,7 +1,7 @@
 // The music switch and the watchdog timer, against the commands they send.
 #include <gtest/gtest.h>
 
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 using Commands = std::vector<std::string>;
 

@@ -3,7 +3,7 @@
 
 #include "app/Form1.h"
 #include "sound/SdlMediaCommands.h"
-#include "tests/support/TestHost.h"
+#include "harness/TestHost.h"
 
 TEST(NoSoundDevice, MusicReportsItsErrorAndTheGameGoesOn)
 {

@@ -1,7 +1,7 @@
 // The sound player's procedures: the exact commands they send, their error boxes and the music timer.
 #include <gtest/gtest.h>
 
-#include "tests/support/Game.h"
+#include "harness/Game.h"
 
 using Commands = std::vector<std::string>;
 

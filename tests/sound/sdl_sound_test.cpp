@@ -12,7 +12,7 @@
 
 #include "sound/SdlMediaCommands.h"
 #include "tests/sound/midi_files.h"
-#include "tests/support/TestHost.h"
+#include "harness/TestHost.h"
 
 namespace fs = std::filesystem;
 

@@ -1,5 +1,5 @@
 // A sound player that records every command and answers as a well-behaved sequencer would.
-#include "tests/support/FakeSound.h"
+#include "harness/FakeSound.h"
 
 #include <sstream>
 

@@ -1,5 +1,5 @@
 // A host in virtual time, with exact random draws, recorded message boxes and a scripted player.
-#include "tests/support/TestHost.h"
+#include "harness/TestHost.h"
 
 #include <stdexcept>
 

@@ -3,12 +3,11 @@
 
 #include <memory>
 
-#include <gtest/gtest.h>
 
 #include "app/Form1.h"
 #include "render/Announcer.h"
-#include "tests/support/FakeSound.h"
-#include "tests/support/TestHost.h"
+#include "harness/FakeSound.h"
+#include "harness/TestHost.h"
 
 struct LoadedGame {
     TestHost host;
