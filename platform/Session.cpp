@@ -1,5 +1,4 @@
-// The game's place in the desktop session: its display, its window, the session
-// bus.
+// The game's place in the desktop session: its display, its window, the session bus.
 #include "platform/Session.h"
 
 #include <cstdio>
@@ -12,116 +11,119 @@
 #include <QWidget>
 #include <xcb/xcb.h>
 
-void use_only_an_existing_session_bus() {
-  if (std::getenv("DBUS_SESSION_BUS_ADDRESS"))
-    return;
-  const char *runtime = std::getenv("XDG_RUNTIME_DIR");
-  const std::string bus =
-      runtime ? std::string(runtime) + "/bus" : std::string();
-  struct stat info {};
-  if (!bus.empty() && ::stat(bus.c_str(), &info) == 0 && S_ISSOCK(info.st_mode))
-    ::setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + bus).c_str(), 1);
-  else
-    ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+void use_only_an_existing_session_bus()
+{
+    if (std::getenv("DBUS_SESSION_BUS_ADDRESS"))
+        return;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string bus = runtime ? std::string(runtime) + "/bus" : std::string();
+    struct stat info {};
+    if (!bus.empty() && ::stat(bus.c_str(), &info) == 0 && S_ISSOCK(info.st_mode))
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + bus).c_str(), 1);
+    else
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
 }
 
 namespace {
 
-QStringList &held_messages() {
-  static QStringList held;
-  return held;
+QStringList& held_messages()
+{
+    static QStringList held;
+    return held;
 }
 
-std::string variable(const char *name) {
-  const char *value = std::getenv(name);
-  return value && *value ? std::string(name) + "=" + value
-                         : std::string(name) + " not set";
+std::string variable(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value && *value ? std::string(name) + "=" + value : std::string(name) + " not set";
 }
 
 // One line: what was tried, and the toolkit's own words for why it failed.
-void while_starting(QtMsgType type, const QMessageLogContext &,
-                    const QString &message) {
-  if (type != QtFatalMsg) {
-    held_messages() << message;
-    return;
-  }
-  QStringList reasons = held_messages();
-  reasons << message.section(QLatin1Char('\n'), 0, 0);
-  std::fprintf(stderr,
-               "mokuta: no display could be opened (tried X11 with %s and "
-               "Wayland with %s; "
-               "the toolkit said: %s): start the game from a desktop session\n",
-               variable("DISPLAY").c_str(), variable("WAYLAND_DISPLAY").c_str(),
-               reasons.join(QStringLiteral("; "))
-                   .simplified()
-                   .toLocal8Bit()
-                   .constData());
-  std::fflush(stderr);
-  std::_Exit(1);
+void while_starting(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        held_messages() << message;
+        return;
+    }
+    QStringList reasons = held_messages();
+    reasons << message.section(QLatin1Char('\n'), 0, 0);
+    std::fprintf(stderr,
+                 "mokuta: no display could be opened (tried X11 with %s and Wayland with %s; "
+                 "the toolkit said: %s): start the game from a desktop session\n",
+                 variable("DISPLAY").c_str(), variable("WAYLAND_DISPLAY").c_str(),
+                 reasons.join(QStringLiteral("; ")).simplified().toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(1);
 }
 
 void (*display_ended)() = nullptr;
 
 // The toolkit gives up with a fatal message when the connection to the
 // compositor breaks; the game closes its sound, says so once and ends.
-void while_running(QtMsgType type, const QMessageLogContext &context,
-                   const QString &message) {
-  if (type != QtFatalMsg) {
-    std::fprintf(
-        stderr, "%s\n",
-        qFormatLogMessage(type, context, message).toLocal8Bit().constData());
-    return;
-  }
-  if (display_ended)
-    display_ended();
-  else
-    std::fprintf(stderr, "mokuta: %s\n", message.toLocal8Bit().constData());
-  std::fflush(stderr);
-  std::_Exit(1);
+void while_running(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        std::fprintf(stderr, "%s\n",
+                     qFormatLogMessage(type, context, message).toLocal8Bit().constData());
+        return;
+    }
+    if (display_ended)
+        display_ended();
+    else
+        std::fprintf(stderr, "mokuta: %s\n", message.toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(1);
 }
 
 } // namespace
 
-void draw_without_gl() {
-  // The window is drawn in memory and handed over whole; the GL drivers
-  // the toolkit would load for it anyway cost more than the game itself.
-  ::setenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "shm", 0);
-  ::setenv("QT_XCB_GL_INTEGRATION", "none", 0);
+void draw_without_gl()
+{
+    // The window is drawn in memory and handed over whole; the GL drivers
+    // the toolkit would load for it anyway cost more than the game itself.
+    ::setenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "shm", 0);
+    ::setenv("QT_XCB_GL_INTEGRATION", "none", 0);
 }
 
-void on_display_lost(void (*ended)()) {
-  display_ended = ended;
-  qInstallMessageHandler(&while_running);
+void on_display_lost(void (*ended)())
+{
+    display_ended = ended;
+    qInstallMessageHandler(&while_running);
 }
 
-DisplayCheck::DisplayCheck() { qInstallMessageHandler(&while_starting); }
-
-DisplayCheck::~DisplayCheck() {
-  qInstallMessageHandler(nullptr);
-  for (const QString &message : held_messages())
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-  held_messages().clear();
+DisplayCheck::DisplayCheck()
+{
+    qInstallMessageHandler(&while_starting);
 }
 
-WindowEndWatch::WindowEndWatch(QWidget &window, std::function<void()> ended)
-    : window_(window), ended_(std::move(ended)) {
-  QCoreApplication::instance()->installNativeEventFilter(this);
+DisplayCheck::~DisplayCheck()
+{
+    qInstallMessageHandler(nullptr);
+    for (const QString& message : held_messages())
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    held_messages().clear();
 }
 
-WindowEndWatch::~WindowEndWatch() {
-  QCoreApplication::instance()->removeNativeEventFilter(this);
+WindowEndWatch::WindowEndWatch(QWidget& window, std::function<void()> ended)
+    : window_(window), ended_(std::move(ended))
+{
+    QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
-bool WindowEndWatch::nativeEventFilter(const QByteArray &type, void *message,
-                                       qintptr *) {
-  if (type != "xcb_generic_event_t")
+WindowEndWatch::~WindowEndWatch()
+{
+    QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+bool WindowEndWatch::nativeEventFilter(const QByteArray& type, void* message, qintptr*)
+{
+    if (type != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_DESTROY_NOTIFY)
+        return false;
+    const auto* destroyed = static_cast<const xcb_destroy_notify_event_t*>(message);
+    if (destroyed->window == static_cast<xcb_window_t>(window_.effectiveWinId()))
+        ended_();
     return false;
-  const auto *event = static_cast<const xcb_generic_event_t *>(message);
-  if ((event->response_type & 0x7f) != XCB_DESTROY_NOTIFY)
-    return false;
-  const auto *destroyed =
-      static_cast<const xcb_destroy_notify_event_t *>(message);
-  if (destroyed->window == static_cast<xcb_window_t>(window_.effectiveWinId()))
-    ended_();
-  return false;
 }

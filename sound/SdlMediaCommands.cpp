@@ -1,5 +1,4 @@
-// The sound player's commands carried out with SDL2_mixer: wave effects and the
-// MIDI music.
+// The sound player's commands carried out with SDL2_mixer: wave effects and the MIDI music.
 #include "sound/SdlMediaCommands.h"
 
 #include <chrono>
@@ -22,115 +21,122 @@ constexpr int wave_channel = 0;
 // No sound file of the game comes near this; anything larger is not ours.
 constexpr std::streamoff largest_sound_file = 64 << 20;
 
-bool read_file(const std::string &path, std::vector<uint8_t> &bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in)
-    return false;
-  in.seekg(0, std::ios::end);
-  std::streamoff size = in.tellg();
-  if (size < 0 || size > largest_sound_file)
-    return false;
-  in.seekg(0);
-  bytes.resize(static_cast<std::size_t>(size));
-  return static_cast<bool>(
-             in.read(reinterpret_cast<char *>(bytes.data()), size)) ||
-         size == 0;
+bool read_file(const std::string& path, std::vector<uint8_t>& bytes)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    in.seekg(0, std::ios::end);
+    std::streamoff size = in.tellg();
+    if (size < 0 || size > largest_sound_file)
+        return false;
+    in.seekg(0);
+    bytes.resize(static_cast<std::size_t>(size));
+    return static_cast<bool>(in.read(reinterpret_cast<char*>(bytes.data()), size)) || size == 0;
 }
 
-bool is_wave_file(const std::vector<uint8_t> &bytes) {
-  return bytes.size() >= 12 &&
-         std::string(bytes.begin(), bytes.begin() + 4) == "RIFF" &&
-         std::string(bytes.begin() + 8, bytes.begin() + 12) == "WAVE";
+bool is_wave_file(const std::vector<uint8_t>& bytes)
+{
+    return bytes.size() >= 12 && std::string(bytes.begin(), bytes.begin() + 4) == "RIFF" &&
+           std::string(bytes.begin() + 8, bytes.begin() + 12) == "WAVE";
 }
 
-std::vector<std::string> words(const std::string &text) {
-  std::istringstream in(text);
-  return {std::istream_iterator<std::string>(in),
-          std::istream_iterator<std::string>()};
+std::vector<std::string> words(const std::string& text)
+{
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
-bool file_exists(const std::string &path) {
-  std::ifstream in(path);
-  return static_cast<bool>(in);
+bool file_exists(const std::string& path)
+{
+    std::ifstream in(path);
+    return static_cast<bool>(in);
 }
 
 } // namespace
 
-SdlMediaCommands::SdlMediaCommands(Host &host) : host_(host) {}
+SdlMediaCommands::SdlMediaCommands(Host& host) : host_(host) {}
 
-SdlMediaCommands::~SdlMediaCommands() { release(); }
-
-std::string SdlMediaCommands::choose_soundfont() {
-  if (const char *chosen = std::getenv("SDL_SOUNDFONTS"); chosen && *chosen)
-    return chosen;
-  for (const char *candidate : {"/usr/share/sounds/sf2/default-GM.sf2",
-                                "/usr/share/sounds/sf3/default-GM.sf3",
-                                "/usr/share/sounds/sf2/TimGM6mb.sf2",
-                                "/usr/share/sounds/sf2/FluidR3_GM.sf2",
-                                "/usr/share/sounds/sf3/FluidR3_GM.sf3"})
-    if (file_exists(candidate))
-      return candidate;
-  return {};
+SdlMediaCommands::~SdlMediaCommands()
+{
+    release();
 }
 
-void SdlMediaCommands::name_the_stream(std::string game, std::string stream) {
-  game_name_ = std::move(game);
-  stream_name_ = std::move(stream);
+std::string SdlMediaCommands::choose_soundfont()
+{
+    if (const char* chosen = std::getenv("SDL_SOUNDFONTS"); chosen && *chosen)
+        return chosen;
+    for (const char* candidate :
+         {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf3/default-GM.sf3",
+          "/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+          "/usr/share/sounds/sf3/FluidR3_GM.sf3"})
+        if (file_exists(candidate))
+            return candidate;
+    return {};
+}
+
+void SdlMediaCommands::name_the_stream(std::string game, std::string stream)
+{
+    game_name_ = std::move(game);
+    stream_name_ = std::move(stream);
 }
 
 // The audio device opens the first time a sound is opened, not at start-up,
 // and a machine without one is asked only once.
-bool SdlMediaCommands::audio_ready() {
-  if (audio_open_ || audio_failed_ || audio_lost_)
-    return audio_open_;
-  sdl_ = SdlLibrary::load(audio_error_);
-  if (!sdl_) {
-    audio_failed_ = true;
-    return false;
-  }
-  // The game handles SIGTERM and SIGINT itself; SDL's own handlers would
-  // swallow them into quit events that nothing reads.
-  sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  sdl_->SetHint(SDL_HINT_APP_NAME, game_name_.c_str());
-  sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, game_name_.c_str());
-  if (!stream_name_.empty())
-    sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, stream_name_.c_str());
-  sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
-  // The sound server takes the mixer's icon from the client's properties.
-  ::setenv("PULSE_PROP_application.icon_name", "jp.mokuta_kun.mokuta", 0);
-  if (!open_audio()) {
-    audio_failed_ = true;
-    return false;
-  }
-  std::string soundfont = choose_soundfont();
-  if (!soundfont.empty())
-    sdl_->SetSoundFonts(soundfont.c_str());
-  return true;
+bool SdlMediaCommands::audio_ready()
+{
+    if (audio_open_ || audio_failed_ || audio_lost_)
+        return audio_open_;
+    sdl_ = SdlLibrary::load(audio_error_);
+    if (!sdl_) {
+        audio_failed_ = true;
+        return false;
+    }
+    // The game handles SIGTERM and SIGINT itself; SDL's own handlers would
+    // swallow them into quit events that nothing reads.
+    sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl_->SetHint(SDL_HINT_APP_NAME, game_name_.c_str());
+    sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, game_name_.c_str());
+    if (!stream_name_.empty())
+        sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, stream_name_.c_str());
+    sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
+    // The sound server takes the mixer's icon from the client's properties.
+    ::setenv("PULSE_PROP_application.icon_name", "jp.mokuta_kun.mokuta", 0);
+    if (!open_audio()) {
+        audio_failed_ = true;
+        return false;
+    }
+    std::string soundfont = choose_soundfont();
+    if (!soundfont.empty())
+        sdl_->SetSoundFonts(soundfont.c_str());
+    return true;
 }
 
-bool SdlMediaCommands::open_audio() {
-  if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0 ||
-      sdl_->OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
-    audio_error_ = sdl_->GetError();
-    if (const char *driver = std::getenv("SDL_AUDIODRIVER"); driver && *driver)
-      audio_error_ += std::string(" (SDL_AUDIODRIVER=") + driver + ")";
-    sdl_->QuitSubSystem(SDL_INIT_AUDIO);
-    return false;
-  }
-  sdl_->AllocateChannels(1);
-  audio_open_ = true;
-  return true;
+bool SdlMediaCommands::open_audio()
+{
+    if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0 ||
+        sdl_->OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+        audio_error_ = sdl_->GetError();
+        if (const char* driver = std::getenv("SDL_AUDIODRIVER"); driver && *driver)
+            audio_error_ += std::string(" (SDL_AUDIODRIVER=") + driver + ")";
+        sdl_->QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    sdl_->AllocateChannels(1);
+    audio_open_ = true;
+    return true;
 }
 
 // A tune still being read is waited for: the mixer must not close under it.
-void SdlMediaCommands::close_audio() {
-  for (auto &[path, tune] : tunes_)
-    tune.wait();
-  if (!audio_open_)
-    return;
-  sdl_->CloseAudio();
-  sdl_->QuitSubSystem(SDL_INIT_AUDIO);
-  audio_open_ = false;
+void SdlMediaCommands::close_audio()
+{
+    for (auto& [path, tune] : tunes_)
+        tune.wait();
+    if (!audio_open_)
+        return;
+    sdl_->CloseAudio();
+    sdl_->QuitSubSystem(SDL_INIT_AUDIO);
+    audio_open_ = false;
 }
 
 // A sound server that restarts takes the device with it, while the mixer still
@@ -138,241 +144,238 @@ void SdlMediaCommands::close_audio() {
 // whose connection to the server died too), and whatever played counts as
 // stopped so that the music's watchdog starts it again. SDL numbers the mixer's
 // device 2, after the one it keeps for its older interface.
-bool SdlMediaCommands::sound_goes_on() {
-  constexpr SDL_AudioDeviceID mixer_device = 2;
-  if (audio_lost_)
+bool SdlMediaCommands::sound_goes_on()
+{
+    constexpr SDL_AudioDeviceID mixer_device = 2;
+    if (audio_lost_)
+        return reopen_now_and_then();
+    if (!audio_open_ || sdl_->GetAudioDeviceStatus(mixer_device) != SDL_AUDIO_STOPPED)
+        return audio_open_;
+    for (auto& [alias, device] : devices_)
+        device.playing = false;
+    close_audio();
+    audio_lost_ = true;
+    lost_ms_ = host_.clock_ms();
+    last_reopen_ms_ = lost_ms_ - 1000;
     return reopen_now_and_then();
-  if (!audio_open_ ||
-      sdl_->GetAudioDeviceStatus(mixer_device) != SDL_AUDIO_STOPPED)
-    return audio_open_;
-  for (auto &[alias, device] : devices_)
-    device.playing = false;
-  close_audio();
-  audio_lost_ = true;
-  lost_ms_ = host_.clock_ms();
-  last_reopen_ms_ = lost_ms_ - 1000;
-  return reopen_now_and_then();
 }
 
 // While the device stays away, the game plays on silently and tries again at
 // most once a second; a server that restarts is back within a few seconds,
 // so only a device still away after that is worth a line.
-bool SdlMediaCommands::reopen_now_and_then() {
-  const uint32_t now = host_.clock_ms();
-  if (now - last_reopen_ms_ < 1000)
+bool SdlMediaCommands::reopen_now_and_then()
+{
+    const uint32_t now = host_.clock_ms();
+    if (now - last_reopen_ms_ < 1000)
+        return false;
+    last_reopen_ms_ = now;
+    if (open_audio()) {
+        audio_lost_ = false;
+        said_lost_ = false;
+        return true;
+    }
+    if (!said_lost_ && now - lost_ms_ >= 3000) {
+        host_.note(QStringLiteral("the sound device went away and cannot be opened again (%1); "
+                                  "playing on without sound")
+                       .arg(QString::fromStdString(audio_error_)));
+        said_lost_ = true;
+    }
     return false;
-  last_reopen_ms_ = now;
-  if (open_audio()) {
-    audio_lost_ = false;
-    said_lost_ = false;
-    return true;
-  }
-  if (!said_lost_ && now - lost_ms_ >= 3000) {
-    host_.note(
-        QStringLiteral(
-            "the sound device went away and cannot be opened again (%1); "
-            "playing on without sound")
-            .arg(QString::fromStdString(audio_error_)));
-    said_lost_ = true;
-  }
-  return false;
 }
 
-void SdlMediaCommands::release() {
-  for (auto &[alias, device] : devices_)
-    free_device(device);
-  devices_.clear();
-  close_audio();
-  for (auto &[path, tune] : tunes_)
-    if (_Mix_Music *music = tune.get().music)
-      sdl_->FreeMusic(music);
-  tunes_.clear();
+void SdlMediaCommands::release()
+{
+    for (auto& [alias, device] : devices_)
+        free_device(device);
+    devices_.clear();
+    close_audio();
+    for (auto& [path, tune] : tunes_)
+        if (_Mix_Music* music = tune.get().music)
+            sdl_->FreeMusic(music);
+    tunes_.clear();
 }
 
-uint32_t SdlMediaCommands::send(const std::string &command, std::string *answer,
-                                std::size_t capacity) {
-  if (answer)
-    answer->clear();
-  const std::size_t space = command.find(' ');
-  const std::string verb = command.substr(0, space);
-  const std::string rest =
-      space == std::string::npos ? std::string() : command.substr(space + 1);
-  if (verb == "open")
-    return open(rest);
+uint32_t SdlMediaCommands::send(const std::string& command, std::string* answer,
+                                std::size_t capacity)
+{
+    if (answer)
+        answer->clear();
+    const std::size_t space = command.find(' ');
+    const std::string verb = command.substr(0, space);
+    const std::string rest = space == std::string::npos ? std::string() : command.substr(space + 1);
+    if (verb == "open")
+        return open(rest);
 
-  const std::vector<std::string> args = words(rest);
-  if (args.empty())
+    const std::vector<std::string> args = words(rest);
+    if (args.empty())
+        return media_error::bad_command;
+    if (verb == "close" && args.size() == 1)
+        return close(args[0]);
+
+    auto it = devices_.find(args[0]);
+    if (it == devices_.end())
+        return media_error::no_such_device;
+    Device& device = it->second;
+    if (verb == "play" && args.size() == 3 && args[1] == "from" && args[2] == "0")
+        return play(device);
+    if (verb == "stop" && args.size() == 1)
+        return stop(device);
+    if (verb == "status" && args.size() == 2 && args[1] == "mode") {
+        if (answer && capacity > 0)
+            *answer = mode(device).substr(0, capacity - 1);
+        return 0;
+    }
     return media_error::bad_command;
-  if (verb == "close" && args.size() == 1)
-    return close(args[0]);
-
-  auto it = devices_.find(args[0]);
-  if (it == devices_.end())
-    return media_error::no_such_device;
-  Device &device = it->second;
-  if (verb == "play" && args.size() == 3 && args[1] == "from" && args[2] == "0")
-    return play(device);
-  if (verb == "stop" && args.size() == 1)
-    return stop(device);
-  if (verb == "status" && args.size() == 2 && args[1] == "mode") {
-    if (answer && capacity > 0)
-      *answer = mode(device).substr(0, capacity - 1);
-    return 0;
-  }
-  return media_error::bad_command;
 }
 
 // open "<path>" type waveaudio|sequencer alias <name>. The path ends at the
-// next double quote, so a path that holds one leaves words that make no
-// command.
-uint32_t SdlMediaCommands::open(const std::string &rest) {
-  if (rest.empty() || rest[0] != '"')
-    return media_error::bad_command;
-  const std::size_t closing = rest.find('"', 1);
-  if (closing == std::string::npos)
-    return media_error::bad_command;
-  const std::string path = rest.substr(1, closing - 1);
-  const std::vector<std::string> args = words(rest.substr(closing + 1));
-  if (args.size() != 4 || args[0] != "type" || args[2] != "alias" ||
-      (args[1] != "waveaudio" && args[1] != "sequencer") ||
-      rest[closing + 1] != ' ')
-    return media_error::bad_command;
-  const std::string &alias = args[3];
-  if (devices_.count(alias))
-    return media_error::alias_in_use;
+// next double quote, so a path that holds one leaves words that make no command.
+uint32_t SdlMediaCommands::open(const std::string& rest)
+{
+    if (rest.empty() || rest[0] != '"')
+        return media_error::bad_command;
+    const std::size_t closing = rest.find('"', 1);
+    if (closing == std::string::npos)
+        return media_error::bad_command;
+    const std::string path = rest.substr(1, closing - 1);
+    const std::vector<std::string> args = words(rest.substr(closing + 1));
+    if (args.size() != 4 || args[0] != "type" || args[2] != "alias" ||
+        (args[1] != "waveaudio" && args[1] != "sequencer") || rest[closing + 1] != ' ')
+        return media_error::bad_command;
+    const std::string& alias = args[3];
+    if (devices_.count(alias))
+        return media_error::alias_in_use;
 
-  std::vector<uint8_t> bytes;
-  if (std::filesystem::is_directory(path))
-    return failed(media_error::bad_file, path + " is a directory, not a file");
-  if (!read_file(path, bytes))
-    return file_exists(path)
-               ? failed(media_error::bad_file, path + " cannot be read")
-               : failed(media_error::file_not_found, path + " is not there");
-  Device device;
-  device.sequencer = args[1] == "sequencer";
-  if (device.sequencer) {
-    std::optional<double> length = midi_length_seconds(bytes);
-    if (!length || *length <= 0)
-      return failed(media_error::bad_file,
-                    path + " is not a MIDI file with notes in it");
-    device.length_s = *length;
-  } else if (!is_wave_file(bytes)) {
-    return failed(media_error::bad_file, path + " is not a wave file");
-  }
-  if (!audio_ready() && !audio_lost_)
-    return failed(media_error::no_audio_device,
-                  "no audio device could be opened: " + audio_error_);
-  if (device.sequencer) // read on another thread, maybe after the current
-                        // folder changed
-    device.tune = tune_for(std::filesystem::absolute(path).string());
-  else if (sound_goes_on() && !(device.wave = sdl_->LoadWAV(path.c_str())))
-    return failed(media_error::bad_file, path + ": " + sdl_->GetError());
-  devices_[alias] = device;
-  return 0;
+    std::vector<uint8_t> bytes;
+    if (std::filesystem::is_directory(path))
+        return failed(media_error::bad_file, path + " is a directory, not a file");
+    if (!read_file(path, bytes))
+        return file_exists(path) ? failed(media_error::bad_file, path + " cannot be read")
+                                 : failed(media_error::file_not_found, path + " is not there");
+    Device device;
+    device.sequencer = args[1] == "sequencer";
+    if (device.sequencer) {
+        std::optional<double> length = midi_length_seconds(bytes);
+        if (!length || *length <= 0)
+            return failed(media_error::bad_file, path + " is not a MIDI file with notes in it");
+        device.length_s = *length;
+    } else if (!is_wave_file(bytes)) {
+        return failed(media_error::bad_file, path + " is not a wave file");
+    }
+    if (!audio_ready() && !audio_lost_)
+        return failed(media_error::no_audio_device,
+                      "no audio device could be opened: " + audio_error_);
+    if (device.sequencer) // read on another thread, maybe after the current
+                          // folder changed
+        device.tune = tune_for(std::filesystem::absolute(path).string());
+    else if (sound_goes_on() && !(device.wave = sdl_->LoadWAV(path.c_str())))
+        return failed(media_error::bad_file, path + ": " + sdl_->GetError());
+    devices_[alias] = device;
+    return 0;
 }
 
 // Read once and kept for the rest of the run: the music that opens again
 // (BGM switched back on) is ready at once.
-std::shared_future<SdlMediaCommands::Tune>
-SdlMediaCommands::tune_for(const std::string &path) {
-  auto known = tunes_.find(path);
-  if (known != tunes_.end())
-    return known->second;
-  const SdlLibrary *sdl = sdl_;
-  std::shared_future<Tune> tune = std::async(std::launch::async, [sdl, path] {
-                                    Tune read{sdl->LoadMUS(path.c_str()), {}};
-                                    if (!read.music)
-                                      read.why = path + ": " + sdl->GetError();
-                                    return read;
-                                  }).share();
-  tunes_[path] = tune;
-  return tune;
+std::shared_future<SdlMediaCommands::Tune> SdlMediaCommands::tune_for(const std::string& path)
+{
+    auto known = tunes_.find(path);
+    if (known != tunes_.end())
+        return known->second;
+    const SdlLibrary* sdl = sdl_;
+    std::shared_future<Tune> tune = std::async(std::launch::async, [sdl, path] {
+                                        Tune read{sdl->LoadMUS(path.c_str()), {}};
+                                        if (!read.music)
+                                            read.why = path + ": " + sdl->GetError();
+                                        return read;
+                                    }).share();
+    tunes_[path] = tune;
+    return tune;
 }
 
-uint32_t SdlMediaCommands::failed(uint32_t code, std::string why) {
-  last_error_ = std::move(why);
-  return code;
+uint32_t SdlMediaCommands::failed(uint32_t code, std::string why)
+{
+    last_error_ = std::move(why);
+    return code;
 }
 
-// With the device away, a sound plays silently: the game goes on as if it were
-// heard.
-uint32_t SdlMediaCommands::play(Device &device) {
-  const bool sound = sound_goes_on();
-  device.playing = true;
-  device.started_ms = host_.clock_ms();
-  if (!sound)
+// With the device away, a sound plays silently: the game goes on as if it were heard.
+uint32_t SdlMediaCommands::play(Device& device)
+{
+    const bool sound = sound_goes_on();
+    device.playing = true;
+    device.started_ms = host_.clock_ms();
+    if (!sound)
+        return 0;
+    if (device.sequencer)
+        return start_tune(device) ? 0 : failed(media_error::no_audio_device, last_error_);
+    sdl_->HaltChannel(wave_channel);
+    if (!device.wave || sdl_->PlayChannel(wave_channel, device.wave, 0) < 0) {
+        device.playing = false;
+        return failed(media_error::no_audio_device, std::string("a sound: ") + sdl_->GetError());
+    }
     return 0;
-  if (device.sequencer)
-    return start_tune(device)
-               ? 0
-               : failed(media_error::no_audio_device, last_error_);
-  sdl_->HaltChannel(wave_channel);
-  if (!device.wave || sdl_->PlayChannel(wave_channel, device.wave, 0) < 0) {
-    device.playing = false;
-    return failed(media_error::no_audio_device,
-                  std::string("a sound: ") + sdl_->GetError());
-  }
-  return 0;
 }
 
 // A tune still being read is waited for in short pauses, in which the window
 // paints and answers as in any pause of the game.
-bool SdlMediaCommands::start_tune(Device &device) {
-  while (device.tune.wait_for(std::chrono::milliseconds(1)) !=
-         std::future_status::ready)
-    host_.sleep_ms(4);
-  const Tune &tune = device.tune.get();
-  if (!tune.music || sdl_->PlayMusic(tune.music, 0) != 0) {
-    device.playing = false;
-    last_error_ = tune.music ? std::string("the sequencer: ") + sdl_->GetError()
-                             : tune.why;
-    return false;
-  }
-  device.started_ms = host_.clock_ms();
-  return true;
+bool SdlMediaCommands::start_tune(Device& device)
+{
+    while (device.tune.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready)
+        host_.sleep_ms(4);
+    const Tune& tune = device.tune.get();
+    if (!tune.music || sdl_->PlayMusic(tune.music, 0) != 0) {
+        device.playing = false;
+        last_error_ = tune.music ? std::string("the sequencer: ") + sdl_->GetError() : tune.why;
+        return false;
+    }
+    device.started_ms = host_.clock_ms();
+    return true;
 }
 
-uint32_t SdlMediaCommands::stop(Device &device) {
-  if (audio_open_ && device.sequencer)
-    sdl_->HaltMusic();
-  else if (audio_open_)
-    sdl_->HaltChannel(wave_channel);
-  device.playing = false;
-  return 0;
+uint32_t SdlMediaCommands::stop(Device& device)
+{
+    if (audio_open_ && device.sequencer)
+        sdl_->HaltMusic();
+    else if (audio_open_)
+        sdl_->HaltChannel(wave_channel);
+    device.playing = false;
+    return 0;
 }
 
 // The synthesiser keeps its voices ringing for a while after the last event,
 // so the sequence counts as stopped once its own length has gone by.
-std::string SdlMediaCommands::mode(Device &device) {
-  const bool sound = sound_goes_on();
-  if (!device.playing)
-    return "stopped";
-  const uint32_t elapsed_ms = host_.clock_ms() - device.started_ms;
-  if (!device.sequencer)
-    return sound && sdl_->Playing(wave_channel) ? "playing" : "stopped";
-  if (elapsed_ms >= device.length_s * 1000.0 ||
-      (sound && !sdl_->PlayingMusic()))
-    return "stopped";
-  return "playing";
+std::string SdlMediaCommands::mode(Device& device)
+{
+    const bool sound = sound_goes_on();
+    if (!device.playing)
+        return "stopped";
+    const uint32_t elapsed_ms = host_.clock_ms() - device.started_ms;
+    if (!device.sequencer)
+        return sound && sdl_->Playing(wave_channel) ? "playing" : "stopped";
+    if (elapsed_ms >= device.length_s * 1000.0 || (sound && !sdl_->PlayingMusic()))
+        return "stopped";
+    return "playing";
 }
 
-uint32_t SdlMediaCommands::close(const std::string &alias) {
-  auto it = devices_.find(alias);
-  if (it == devices_.end())
-    return media_error::no_such_device;
-  free_device(it->second);
-  devices_.erase(it);
-  return 0;
+uint32_t SdlMediaCommands::close(const std::string& alias)
+{
+    auto it = devices_.find(alias);
+    if (it == devices_.end())
+        return media_error::no_such_device;
+    free_device(it->second);
+    devices_.erase(it);
+    return 0;
 }
 
 // A tune stays read for the next time; a wave is read again each time.
-void SdlMediaCommands::free_device(Device &device) {
-  if (device.sequencer && device.playing && audio_open_)
-    sdl_->HaltMusic();
-  if (device.wave) {
-    if (audio_open_)
-      sdl_->HaltChannel(wave_channel);
-    sdl_->FreeChunk(device.wave);
-    device.wave = nullptr;
-  }
+void SdlMediaCommands::free_device(Device& device)
+{
+    if (device.sequencer && device.playing && audio_open_)
+        sdl_->HaltMusic();
+    if (device.wave) {
+        if (audio_open_)
+            sdl_->HaltChannel(wave_channel);
+        sdl_->FreeChunk(device.wave);
+        device.wave = nullptr;
+    }
 }
