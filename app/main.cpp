@@ -18,8 +18,8 @@
 
 namespace {
 
-// The toolkit ends the process itself when the display goes away (status 1);
-// the sound is closed on the way out all the same.
+// The toolkit ends the process itself when the display goes away (status 1 on
+// X11, a fatal message on Wayland); the sound is closed on the way out all the same.
 MediaCommands* sound_at_exit = nullptr;
 
 void display_lost()
@@ -28,6 +28,7 @@ void display_lost()
         return;
     sound_at_exit->release();
     std::fputs("mokuta: the display went away, so the game has ended\n", stderr);
+    std::fflush(stderr);
 }
 
 // A test that must soon meet a bonus day or a caller names the first day in MOKUTA_FIRST_DAY
@@ -53,6 +54,10 @@ int main(int argc, char* argv[])
 
     // Whole scale factors only: the pictures are pixel art and stay crisp at 2x, not smeared at 1.25x.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    // One name everywhere: the Wayland app id is the desktop entry's, the X11 class is mokuta.
+    QCoreApplication::setApplicationName(QStringLiteral("mokuta"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.mokuta_kun.mokuta"));
+    draw_without_gl();
     auto display_check = std::make_unique<DisplayCheck>();
     QApplication app(argc, argv);
     display_check.reset();
@@ -78,8 +83,11 @@ int main(int argc, char* argv[])
     EndingSignals ending_signals([&](int signal) { close_with(status_for_signal(signal)); });
     sound_at_exit = &sound;
     std::atexit(display_lost);
+    on_display_lost(display_lost);
 
     Main(host, sound, form);
+    const std::string name = form->el.Form1->windowTitle().toStdString();
+    sound.name_the_stream(name, name);
     start_on_a_test_day(*form);
     WindowEndWatch window_end(*form->el.Form1, [&] { close_with(0); });
     const int status = app.exec();

@@ -30,6 +30,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # needs Japanese fonts, and narrow Latin ones in English, and the music a General MIDI SoundFont.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-ipafont-gothic | fonts-noto-cjk, fonts-dejavu-extra, timgm6mb-soundfont | fluid-soundfont-gm, libsdl2-mixer-2.0-0")
+# On a Wayland desktop the game runs natively with the toolkit's Wayland plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <cstdlib>
+#include <string>
 #include <sys/stat.h>
 
 #include <QCoreApplication>
@@ -51,21 +52,64 @@ QStringList& held_messages()
     return held;
 }
 
+std::string variable(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value && *value ? std::string(name) + "=" + value : std::string(name) + " not set";
+}
+
+// One line: what was tried, and the toolkit's own words for why it failed.
 void while_starting(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type != QtFatalMsg) {
         held_messages() << message;
         return;
     }
-    const char* display = std::getenv("DISPLAY");
-    std::fprintf(stderr, "mokuta: no display could be opened (DISPLAY is %s): start the game "
-                         "from a desktop session\n",
-                 display && *display ? display : "not set");
+    QStringList reasons = held_messages();
+    reasons << message.section(QLatin1Char('\n'), 0, 0);
+    std::fprintf(stderr,
+                 "mokuta: no display could be opened (tried X11 with %s and Wayland with %s; "
+                 "the toolkit said: %s): start the game from a desktop session\n",
+                 variable("DISPLAY").c_str(), variable("WAYLAND_DISPLAY").c_str(),
+                 reasons.join(QStringLiteral("; ")).simplified().toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+void (*display_ended)() = nullptr;
+
+// The toolkit gives up with a fatal message when the connection to the
+// compositor breaks; the game closes its sound, says so once and ends.
+void while_running(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        std::fprintf(stderr, "%s\n",
+                     qFormatLogMessage(type, context, message).toLocal8Bit().constData());
+        return;
+    }
+    if (display_ended)
+        display_ended();
+    else
+        std::fprintf(stderr, "mokuta: %s\n", message.toLocal8Bit().constData());
     std::fflush(stderr);
     std::_Exit(1);
 }
 
 } // namespace
+
+void draw_without_gl()
+{
+    // The window is drawn in memory and handed over whole; the GL drivers
+    // the toolkit would load for it anyway cost more than the game itself.
+    ::setenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "shm", 0);
+    ::setenv("QT_XCB_GL_INTEGRATION", "none", 0);
+}
+
+void on_display_lost(void (*ended)())
+{
+    display_ended = ended;
+    qInstallMessageHandler(&while_running);
+}
 
 DisplayCheck::DisplayCheck()
 {

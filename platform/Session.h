@@ -12,6 +12,14 @@ class QWidget;
 // one in the runtime folder, and none otherwise.
 void use_only_an_existing_session_bus();
 
+// Set before the application object: a window drawn without GL loads no GL,
+// unless the player asked for it.
+void draw_without_gl();
+
+// A connection to the display that breaks under the running game: `ended`
+// (which closes the sound and says so), then status 1.
+void on_display_lost(void (*ended)());
+
 // While the application object comes up: when no display can be opened, one
 // clear line and exit status 1, instead of the toolkit's abort.
 class DisplayCheck {

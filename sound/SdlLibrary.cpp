@@ -37,7 +37,8 @@ const SdlLibrary* SdlLibrary::load(std::string& why)
 #define MOKUTA_RESOLVE(field, symbol) resolve(handle, sdl.field, #symbol, failure)
     loaded = MOKUTA_RESOLVE(InitSubSystem, SDL_InitSubSystem) &&
              MOKUTA_RESOLVE(QuitSubSystem, SDL_QuitSubSystem) && MOKUTA_RESOLVE(SetHint, SDL_SetHint) &&
-             MOKUTA_RESOLVE(GetError, SDL_GetError) && MOKUTA_RESOLVE(RWFromFile, SDL_RWFromFile) &&
+             MOKUTA_RESOLVE(GetError, SDL_GetError) &&
+             MOKUTA_RESOLVE(GetAudioDeviceStatus, SDL_GetAudioDeviceStatus) && MOKUTA_RESOLVE(RWFromFile, SDL_RWFromFile) &&
              MOKUTA_RESOLVE(OpenAudio, Mix_OpenAudio) && MOKUTA_RESOLVE(CloseAudio, Mix_CloseAudio) &&
              MOKUTA_RESOLVE(AllocateChannels, Mix_AllocateChannels) &&
              MOKUTA_RESOLVE(SetSoundFonts, Mix_SetSoundFonts) && MOKUTA_RESOLVE(LoadMUS, Mix_LoadMUS) &&

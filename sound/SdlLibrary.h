@@ -12,6 +12,7 @@ struct SdlLibrary {
     decltype(&SDL_QuitSubSystem) QuitSubSystem;
     decltype(&SDL_SetHint) SetHint;
     decltype(&SDL_GetError) GetError;
+    decltype(&SDL_GetAudioDeviceStatus) GetAudioDeviceStatus;
     decltype(&SDL_RWFromFile) RWFromFile;
     decltype(&Mix_OpenAudio) OpenAudio;
     decltype(&Mix_CloseAudio) CloseAudio;

@@ -2,6 +2,7 @@
 #include "sound/SdlMediaCommands.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -99,11 +100,17 @@ std::string SdlMediaCommands::choose_soundfont()
     return {};
 }
 
+void SdlMediaCommands::name_the_stream(std::string game, std::string stream)
+{
+    game_name_ = std::move(game);
+    stream_name_ = std::move(stream);
+}
+
 // The audio device opens the first time a sound is opened, not at start-up,
 // and a machine without one is asked only once.
 bool SdlMediaCommands::audio_ready()
 {
-    if (audio_open_ || audio_failed_)
+    if (audio_open_ || audio_failed_ || audio_lost_)
         return audio_open_;
     sdl_ = SdlLibrary::load(audio_error_);
     if (!sdl_) {
@@ -113,20 +120,92 @@ bool SdlMediaCommands::audio_ready()
     // The game handles SIGTERM and SIGINT itself; SDL's own handlers would
     // swallow them into quit events that nothing reads.
     sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl_->SetHint(SDL_HINT_APP_NAME, game_name_.c_str());
+    sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, game_name_.c_str());
+    if (!stream_name_.empty())
+        sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, stream_name_.c_str());
+    sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
+    // The sound server takes the mixer's icon from the client's properties.
+    ::setenv("PULSE_PROP_application.icon_name", "jp.mokuta_kun.mokuta", 0);
+    if (!open_audio()) {
+        audio_failed_ = true;
+        return false;
+    }
+    std::string soundfont = choose_soundfont();
+    if (!soundfont.empty())
+        sdl_->SetSoundFonts(soundfont.c_str());
+    return true;
+}
+
+bool SdlMediaCommands::open_audio()
+{
     if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0 ||
         sdl_->OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
         audio_error_ = sdl_->GetError();
         if (const char* driver = std::getenv("SDL_AUDIODRIVER"); driver && *driver)
             audio_error_ += std::string(" (SDL_AUDIODRIVER=") + driver + ")";
-        audio_failed_ = true;
+        sdl_->QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     sdl_->AllocateChannels(1);
-    std::string soundfont = choose_soundfont();
-    if (!soundfont.empty())
-        sdl_->SetSoundFonts(soundfont.c_str());
     audio_open_ = true;
     return true;
+}
+
+// A tune still being read is waited for: the mixer must not close under it.
+void SdlMediaCommands::close_audio()
+{
+    for (auto& [path, tune] : tunes_)
+        tune.wait();
+    if (!audio_open_)
+        return;
+    sdl_->CloseAudio();
+    sdl_->QuitSubSystem(SDL_INIT_AUDIO);
+    audio_open_ = false;
+}
+
+// A sound server that restarts takes the device with it, while the mixer still
+// holds what it was playing; the device is opened again (with the audio system,
+// whose connection to the server died too), and whatever played counts as
+// stopped so that the music's watchdog starts it again. SDL numbers the mixer's
+// device 2, after the one it keeps for its older interface.
+bool SdlMediaCommands::sound_goes_on()
+{
+    constexpr SDL_AudioDeviceID mixer_device = 2;
+    if (audio_lost_)
+        return reopen_now_and_then();
+    if (!audio_open_ || sdl_->GetAudioDeviceStatus(mixer_device) != SDL_AUDIO_STOPPED)
+        return audio_open_;
+    for (auto& [alias, device] : devices_)
+        device.playing = false;
+    close_audio();
+    audio_lost_ = true;
+    lost_ms_ = host_.clock_ms();
+    last_reopen_ms_ = lost_ms_ - 1000;
+    return reopen_now_and_then();
+}
+
+// While the device stays away, the game plays on silently and tries again at
+// most once a second; a server that restarts is back within a few seconds,
+// so only a device still away after that is worth a line.
+bool SdlMediaCommands::reopen_now_and_then()
+{
+    const uint32_t now = host_.clock_ms();
+    if (now - last_reopen_ms_ < 1000)
+        return false;
+    last_reopen_ms_ = now;
+    if (open_audio()) {
+        audio_lost_ = false;
+        said_lost_ = false;
+        return true;
+    }
+    if (!said_lost_ && now - lost_ms_ >= 3000) {
+        host_.note(QStringLiteral("the sound device went away and cannot be opened again (%1); "
+                                  "playing on without sound")
+                       .arg(QString::fromStdString(audio_error_)));
+        said_lost_ = true;
+    }
+    return false;
 }
 
 void SdlMediaCommands::release()
@@ -134,11 +213,11 @@ void SdlMediaCommands::release()
     for (auto& [alias, device] : devices_)
         free_device(device);
     devices_.clear();
-    if (audio_open_) {
-        sdl_->CloseAudio();
-        sdl_->QuitSubSystem(SDL_INIT_AUDIO);
-        audio_open_ = false;
-    }
+    close_audio();
+    for (auto& [path, tune] : tunes_)
+        if (_Mix_Music* music = tune.get().music)
+            sdl_->FreeMusic(music);
+    tunes_.clear();
 }
 
 uint32_t SdlMediaCommands::send(const std::string& command, std::string* answer,
@@ -196,13 +275,11 @@ uint32_t SdlMediaCommands::open(const std::string& rest)
     device.sequencer = args[1] == "sequencer";
     if (uint32_t refused = check_file(path, device))
         return refused;
-    if (!audio_ready())
+    if (!audio_ready() && !audio_lost_)
         return failed(media_error::no_audio_device, "no audio device could be opened: " + audio_error_);
-    if (device.sequencer)
-        device.music = sdl_->LoadMUS(path.c_str());
-    else
-        device.wave = sdl_->LoadWAV(path.c_str());
-    if (!device.music && !device.wave)
+    if (device.sequencer) // read on another thread, maybe after the current folder changed
+        device.tune = tune_for(std::filesystem::absolute(path).string());
+    else if (sound_goes_on() && !(device.wave = sdl_->LoadWAV(path.c_str())))
         return failed(media_error::bad_file, path + ": " + sdl_->GetError());
     devices_[alias] = device;
     return 0;
@@ -234,32 +311,69 @@ uint32_t SdlMediaCommands::check_file(const std::string& path, Device& device)
     return 0;
 }
 
+// Read once and kept for the rest of the run: the music that opens again
+// (BGM switched back on) is ready at once.
+std::shared_future<SdlMediaCommands::Tune> SdlMediaCommands::tune_for(const std::string& path)
+{
+    auto known = tunes_.find(path);
+    if (known != tunes_.end())
+        return known->second;
+    const SdlLibrary* sdl = sdl_;
+    std::shared_future<Tune> tune = std::async(std::launch::async, [sdl, path] {
+                                        Tune read{sdl->LoadMUS(path.c_str()), {}};
+                                        if (!read.music)
+                                            read.why = path + ": " + sdl->GetError();
+                                        return read;
+                                    }).share();
+    tunes_[path] = tune;
+    return tune;
+}
+
 uint32_t SdlMediaCommands::failed(uint32_t code, std::string why)
 {
     last_error_ = std::move(why);
     return code;
 }
 
+// With the device away, a sound plays silently: the game goes on as if it were heard.
 uint32_t SdlMediaCommands::play(Device& device)
 {
-    if (device.sequencer) {
-        if (sdl_->PlayMusic(device.music, 0) != 0)
-            return failed(media_error::no_audio_device, std::string("the sequencer: ") + sdl_->GetError());
-    } else {
-        sdl_->HaltChannel(wave_channel);
-        if (sdl_->PlayChannel(wave_channel, device.wave, 0) < 0)
-            return failed(media_error::no_audio_device, std::string("a sound: ") + sdl_->GetError());
-    }
+    const bool sound = sound_goes_on();
     device.playing = true;
     device.started_ms = host_.clock_ms();
+    if (!sound)
+        return 0;
+    if (device.sequencer)
+        return start_tune(device) ? 0 : failed(media_error::no_audio_device, last_error_);
+    sdl_->HaltChannel(wave_channel);
+    if (!device.wave || sdl_->PlayChannel(wave_channel, device.wave, 0) < 0) {
+        device.playing = false;
+        return failed(media_error::no_audio_device, std::string("a sound: ") + sdl_->GetError());
+    }
     return 0;
+}
+
+// A tune still being read is waited for in short pauses, in which the window
+// paints and answers as in any pause of the game.
+bool SdlMediaCommands::start_tune(Device& device)
+{
+    while (device.tune.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready)
+        host_.sleep_ms(4);
+    const Tune& tune = device.tune.get();
+    if (!tune.music || sdl_->PlayMusic(tune.music, 0) != 0) {
+        device.playing = false;
+        last_error_ = tune.music ? std::string("the sequencer: ") + sdl_->GetError() : tune.why;
+        return false;
+    }
+    device.started_ms = host_.clock_ms();
+    return true;
 }
 
 uint32_t SdlMediaCommands::stop(Device& device)
 {
-    if (device.sequencer)
+    if (audio_open_ && device.sequencer)
         sdl_->HaltMusic();
-    else
+    else if (audio_open_)
         sdl_->HaltChannel(wave_channel);
     device.playing = false;
     return 0;
@@ -267,14 +381,15 @@ uint32_t SdlMediaCommands::stop(Device& device)
 
 // The synthesiser keeps its voices ringing for a while after the last event,
 // so the sequence counts as stopped once its own length has gone by.
-std::string SdlMediaCommands::mode(const Device& device)
+std::string SdlMediaCommands::mode(Device& device)
 {
+    const bool sound = sound_goes_on();
     if (!device.playing)
         return "stopped";
-    if (!device.sequencer)
-        return sdl_->Playing(wave_channel) ? "playing" : "stopped";
     const uint32_t elapsed_ms = host_.clock_ms() - device.started_ms;
-    if (elapsed_ms >= device.length_s * 1000.0 || !sdl_->PlayingMusic())
+    if (!device.sequencer)
+        return sound && sdl_->Playing(wave_channel) ? "playing" : "stopped";
+    if (elapsed_ms >= device.length_s * 1000.0 || (sound && !sdl_->PlayingMusic()))
         return "stopped";
     return "playing";
 }
@@ -289,15 +404,14 @@ uint32_t SdlMediaCommands::close(const std::string& alias)
     return 0;
 }
 
+// A tune stays read for the next time; a wave is read again each time.
 void SdlMediaCommands::free_device(Device& device)
 {
-    if (device.music) {
+    if (device.sequencer && device.playing && audio_open_)
         sdl_->HaltMusic();
-        sdl_->FreeMusic(device.music);
-        device.music = nullptr;
-    }
     if (device.wave) {
-        sdl_->HaltChannel(wave_channel);
+        if (audio_open_)
+            sdl_->HaltChannel(wave_channel);
         sdl_->FreeChunk(device.wave);
         device.wave = nullptr;
     }

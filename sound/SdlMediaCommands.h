@@ -1,6 +1,7 @@
 // The sound player's commands carried out with SDL2_mixer: wave effects and the MIDI music.
 #pragma once
 
+#include <future>
 #include <map>
 #include <string>
 
@@ -21,15 +22,25 @@ public:
     void release() override;
     std::string last_error() const override { return last_error_; }
 
+    // What the desktop's sound mixer calls the game and its one stream of sound.
+    void name_the_stream(std::string game, std::string stream);
+
     // The SoundFont the music is played with: the player's SDL_SOUNDFONTS, or
     // the first General MIDI SoundFont that Debian installs.
     static std::string choose_soundfont();
 
 private:
+    // A tune is read once a run, on a thread of its own: the synthesiser reads
+    // the whole SoundFont for it, which with a large one takes far longer than a
+    // frame.
+    struct Tune {
+        _Mix_Music* music = nullptr;
+        std::string why;
+    };
     struct Device {
         bool sequencer = false;
         Mix_Chunk* wave = nullptr;
-        _Mix_Music* music = nullptr;
+        std::shared_future<Tune> tune;
         double length_s = 0;
         bool playing = false;
         uint32_t started_ms = 0;
@@ -40,16 +51,29 @@ private:
     uint32_t play(Device& device);
     uint32_t stop(Device& device);
     uint32_t close(const std::string& alias);
-    std::string mode(const Device& device);
+    std::string mode(Device& device);
     bool audio_ready();
+    bool open_audio();
+    void close_audio();
+    bool sound_goes_on();
+    bool reopen_now_and_then();
+    std::shared_future<Tune> tune_for(const std::string& path);
+    bool start_tune(Device& device);
     void free_device(Device& device);
     uint32_t failed(uint32_t code, std::string why);
 
     Host& host_;
     const SdlLibrary* sdl_ = nullptr;
     std::map<std::string, Device> devices_;
+    std::map<std::string, std::shared_future<Tune>> tunes_;
+    std::string game_name_ = "mokuta";
+    std::string stream_name_;
     bool audio_open_ = false;
     bool audio_failed_ = false;
+    bool audio_lost_ = false; // the device went away and has not come back yet
+    bool said_lost_ = false;
+    uint32_t lost_ms_ = 0;
+    uint32_t last_reopen_ms_ = 0;
     std::string audio_error_;
     std::string last_error_;
 };
