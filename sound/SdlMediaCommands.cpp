@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sound/SdlLibrary.h"
+#include "sound/SoundFonts.h"
 
 #include "platform/Host.h"
 #include "sound/MidiLength.h"
@@ -91,10 +92,7 @@ std::string SdlMediaCommands::choose_soundfont()
     }
     if (!chosen.empty())
         return chosen;
-    for (const char* candidate :
-         {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf3/default-GM.sf3",
-          "/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2",
-          "/usr/share/sounds/sf3/FluidR3_GM.sf3"})
+    for (const char* candidate : debian_soundfonts)
         if (is_plain_file(candidate))
             return candidate;
     return {};

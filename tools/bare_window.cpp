@@ -23,6 +23,8 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+
+#include "sound/SoundFonts.h"
 #endif
 
 namespace {
@@ -62,10 +64,7 @@ std::string choose_soundfont()
 {
     if (const char* chosen = std::getenv("SDL_SOUNDFONTS"); chosen && *chosen)
         return chosen;
-    for (const char* candidate :
-         {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf3/default-GM.sf3",
-          "/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2",
-          "/usr/share/sounds/sf3/FluidR3_GM.sf3"})
+    for (const char* candidate : debian_soundfonts)
         if (file_exists(candidate))
             return candidate;
     return {};
