@@ -14,10 +14,11 @@ mkdir -p "$log"
 # Sets `cpu` to the processor time of this shell's finished children so far, in seconds
 # (`times` itself runs in this shell: in a subshell it would count only the subshell's children).
 cpu_seconds() {
-    times >"$log/cpu.$BASHPID"
+    local file="$log/cpu.$BASHPID"
+    times >"$file"
     cpu=$(awk 'NR == 2 { t = 0; for (i = 1; i <= 2; i++) { split($i, a, "m"); sub("s", "", a[2]); t += a[1] * 60 + a[2] }
-                         print int(t) }' "$log/cpu.$BASHPID")
-    rm -f "$log/cpu.$BASHPID"
+                         print int(t) }' "$file")
+    rm -f "$file"
 }
 # Runs one stage and notes its wall and processor time; its status is the command's.
 stage() {
