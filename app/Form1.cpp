@@ -139,7 +139,7 @@ float fitted_outer_twips(float outer_twips, float twips_per_pixel, int32_t inner
 }
 
 // Keeps the frame and title bar as they are and gives the inside exactly W x H pixels.
-void Form1::Form_Fit(QWidget& frm, int32_t& W, int32_t& H)
+void Form1::Form_Fit(FormWindow& frm, int32_t& W, int32_t& H)
 {
     const float tpp_x = 1440.0f / static_cast<float>(frm.logicalDpiX());
     const float tpp_y = 1440.0f / static_cast<float>(frm.logicalDpiY());
@@ -148,9 +148,9 @@ void Form1::Form_Fit(QWidget& frm, int32_t& W, int32_t& H)
     const int frame_h = outer.height() - frm.height();
 
     float outer_w = fitted_outer_twips(outer.width() * tpp_x, tpp_x, frm.width(), W);
-    frm.resize(static_cast<int>(std::lround(outer_w / tpp_x)) - frame_w, frm.height());
     float outer_h = fitted_outer_twips(outer.height() * tpp_y, tpp_y, frm.height(), H);
-    frm.resize(frm.width(), static_cast<int>(std::lround(outer_h / tpp_y)) - frame_h);
+    frm.fit_inside(QSize(static_cast<int>(std::lround(outer_w / tpp_x)) - frame_w,
+                         static_cast<int>(std::lround(outer_h / tpp_y)) - frame_h));
 }
 
 

@@ -26,7 +26,7 @@ public:
     // app/Form1.cpp: the order in which the game comes up (the pictures, the
     // state, the window, the sound files) and goes away.
     void Form_Load();
-    void Form_Fit(QWidget& frm, int32_t& W, int32_t& H);
+    void Form_Fit(FormWindow& frm, int32_t& W, int32_t& H);
     // Closes the sound and ends the process with the status given (0 for a close).
     void Form_Unload(int exit_status = 0);
 

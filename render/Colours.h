@@ -35,4 +35,5 @@ inline const QColor light_yellow = from_bgr(0x00C0FFFF);  // a picked plan
 inline const QColor pink = from_bgr(0x00C0C0FF);          // the plan being played
 inline const QColor yellow = from_bgr(0x0000FFFF);        // the roulette's band
 inline const QColor light_blue = from_bgr(0x00FF8080);    // the roulette's strip
+inline const QColor backdrop = from_bgr(0x00484848);      // round the game in an enlarged window
 } // namespace colour

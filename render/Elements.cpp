@@ -155,14 +155,13 @@ void Elements::build()
     Form1 = window.get();
     Form1->setObjectName(QStringLiteral("Form1"));
     Form1->setWindowTitle(QCoreApplication::translate("Form1", window_caption));
-    Form1->setGeometry(design_client_x, design_client_y, design_client_width,
-                       design_client_height);
+    Form1->move(design_client_x, design_client_y);
+    Form1->fit_inside(QSize(design_client_width, design_client_height));
     Form1->setFont(window_font_in_language());
-    Form1->setAutoFillBackground(true);
     set_back_colour(*Form1, Qt::white);
 
     for (const ElementRow& row : element_rows()) {
-        QWidget* parent = std::strcmp(row.container, "Form1") == 0 ? Form1 : find(row.container);
+        QWidget* parent = std::strcmp(row.container, "Form1") == 0 ? Form1->stage() : find(row.container);
         MOKUTA_VERIFY(parent, "a container must come before what it holds");
         entries_.push_back({&row, make(row, parent)});
     }

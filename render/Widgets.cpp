@@ -3,6 +3,7 @@
 
 #include "render/Colours.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QCloseEvent>
@@ -263,6 +264,36 @@ void PictureBox::paintEvent(QPaintEvent*)
         p.setPen(QColor(0, 0, 0));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+}
+
+FormWindow::FormWindow() : stage_(new QWidget(this))
+{
+    stage_->setObjectName(QStringLiteral("stage"));
+    stage_->setAutoFillBackground(true);
+}
+
+void FormWindow::fit_inside(QSize size)
+{
+    stage_->resize(size);
+    resize(size);
+    centre_stage();
+}
+
+void FormWindow::centre_stage()
+{
+    const QSize room = size() - stage_->size();
+    stage_->move(std::max(0, room.width() / 2), std::max(0, room.height() / 2));
+}
+
+void FormWindow::resizeEvent(QResizeEvent*)
+{
+    centre_stage();
+}
+
+// Only what the stage leaves free shows this.
+void FormWindow::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), colour::backdrop);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)

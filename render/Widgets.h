@@ -177,11 +177,16 @@ private:
     mutable bool shown_blank_pending_ = false;
 };
 
-// The window itself; closing it by any means runs the game's unload.
+// The window; closing it by any means runs the game's unload. Every element lies in its stage, the game's own area, which the game sizes
+// through the window; a window made larger than that by the desktop (a tile, maximising,
+// a dragged border) keeps the stage centred on a quiet backdrop, as crisp as ever.
 class FormWindow : public QWidget {
     Q_OBJECT
 public:
-    FormWindow() = default;
+    FormWindow();
+    QWidget* stage() const { return stage_; }
+    // The inside becomes `size` and so does the stage: the game's own resizing.
+    void fit_inside(QSize size);
     void on_close(std::function<void()> handler) { close_ = std::move(handler); }
     void run_close() const
     {
@@ -194,8 +199,13 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    void centre_stage();
+
+    QWidget* stage_;
     std::function<void()> close_;
     std::function<void(QWidget*)> focus_lost_;
 };

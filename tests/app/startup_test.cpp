@@ -101,7 +101,7 @@ TEST(FormFit, KeepsTheFrameAndSetsTheInside)
 TEST(FormFit, TheWindowEndsWithTheWantedInnerSize)
 {
     LoadedGame g;
-    QWidget& w = *g.el().Form1;
+    FormWindow& w = *g.el().Form1;
     w.resize(700, 400);
     int32_t width = 515, height = 305;
     g.form->Form_Fit(w, width, height);

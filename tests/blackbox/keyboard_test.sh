@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program played by the keyboard alone and followed through the assistive-tool bus:
-# only what can be seen can be reached, digits and Return play a day, N answers a question.
+# only what can be seen can be reached, digits and Return play a day (the first in an enlarged
+# window), N answers a question.
 [ -n "${MOKUTA_OWN_BUS:-}" ] || exec env MOKUTA_OWN_BUS=1 dbus-run-session -- "$0" "$@"
 source "$(dirname "$0")/lib.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

@@ -322,8 +322,18 @@ TEST(Window, ResizingTheWindowChangesNothingInside)
     std::vector<QRect> before;
     for (const ElementEntry& e : g.el().all())
         before.push_back(e.widget->geometry());
-    g.el().Form1->resize(900, 600);
-    g.el().Form1->resize(300, 200);
+    FormWindow& window = *g.el().Form1;
+    auto stage_at = [&] { return QRect(window.stage()->mapTo(&window, QPoint(0, 0)), window.stage()->size()); };
+    window.resize(900, 600);
+    EXPECT_EQ(stage_at(), QRect(192, 147, 515, 305)) << "an enlarged window keeps the game centred";
+    const QImage enlarged = window.grab().toImage();
+    EXPECT_EQ(enlarged.pixelColor(100, 100), colour::backdrop);
+    EXPECT_EQ(enlarged.pixelColor(192 + 300, 147 + 30), QColor(255, 255, 255));
+    EXPECT_EQ(g.el().element_at(g.el().Shuffle), g.el().Shuffle) << "what is centred is still clicked";
+    window.resize(300, 200);
+    EXPECT_EQ(stage_at().topLeft(), QPoint(0, 0));
+    window.resize(515, 305);
+    EXPECT_EQ(stage_at(), QRect(0, 0, 515, 305));
     for (std::size_t i = 0; i < before.size(); ++i)
         EXPECT_EQ(g.el().all()[i].widget->geometry(), before[i])
             << Elements::element_name(*g.el().all()[i].row).toStdString();
