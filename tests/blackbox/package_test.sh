@@ -94,6 +94,8 @@ for want in "fonts-ipafont-gothic | fonts-noto-cjk" fonts-dejavu-extra "timgm6mb
             libsdl2-mixer-2.0-0 libc6 libqt6widgets6; do
     grep -q "\(^\|, \)$want\( (\|,\|$\)" <<<"$depends" || fail "Depends lacks $want: $depends"
 done
+# Without Qt's Wayland plugin a Wayland desktop would run the game through Xwayland, or not at all.
+[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland" ] || fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
 
 # Not a word from lintian, even at its most pedantic: hardening, stripped sections, spelling.
 # (It says on stderr that it would rather not run as root.)
