@@ -7,6 +7,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 unset LANG LANGUAGE LC_ALL LC_CTYPE LC_MESSAGES
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+# A runtime folder of the run's own, as a desktop session gives every program (the real-window
+# tests make one each); a fresh root shell has none.
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 log=$PWD/build-logs
 mkdir -p "$log"
 : >"$log/times"
