@@ -35,9 +35,11 @@ mkdir -p "$here" "$scratch/home"
 mkdir -m 700 "$desk" "$runtime"
 cp "$game" "$(dirname "$game")"/{mokuta.mid,b1.wav,b2.wav,b3.wav} "$here/"
 [ ${#player[@]} -eq 0 ] || chown mokuta-player: "$desk" "$runtime" "$scratch/home"
+# The window floats at its own size, as on most desktops, and no X server is offered.
 cat >"$scratch/sway.config" <<'EOF'
 output HEADLESS-1 resolution 1024x768
 xwayland disable
+for_window [app_id=".*"] floating enable
 EOF
 
 # as_player VAR=VALUE... COMMAND...: a command of the desktop's user, with nothing from ours.
