@@ -72,12 +72,13 @@ bool says_no_gl_integration(const QMessageLogContext& context, const QString& me
             message.startsWith(QLatin1String("Available client buffer integrations")));
 }
 
-// On Wayland the toolkit only warns that the connection broke and then ends the process
-// itself, past the exit handlers: this warning is the game's one chance to end in its own words.
-bool says_wayland_connection_lost(const QString& message)
+// When the connection to the display breaks the toolkit warns and then ends the process itself
+// (on Wayland past the exit handlers): this warning is the game's one chance to end in its own words.
+bool says_connection_lost(const QString& message)
 {
     return message.startsWith(QLatin1String("The Wayland connection broke")) ||
-           message.startsWith(QLatin1String("The Wayland connection experienced a fatal error"));
+           message.startsWith(QLatin1String("The Wayland connection experienced a fatal error")) ||
+           message.startsWith(QLatin1String("The X11 connection broke"));
 }
 
 // One line: what was tried, and the toolkit's own words for why it failed.
@@ -102,15 +103,15 @@ void while_starting(QtMsgType type, const QMessageLogContext& context, const QSt
 
 void (*display_ended)() = nullptr;
 
-// The toolkit gives up with a fatal message (or, on Wayland, a warning) when the connection to the
-// compositor breaks; the game closes its sound, says so once and ends. Wayland's reading thread
-// and the window's thread can both meet the broken connection at once: the first one ends the
-// game, and only the window's thread, which plays the sound, may close it.
+// The toolkit gives up with a fatal message (or a warning before it ends the process) when the
+// connection to the display breaks; the game closes its sound, says so once and ends. Wayland's
+// reading thread and the window's thread can both meet the broken connection at once: the first
+// one ends the game, and only the window's thread, which plays the sound, may close it.
 void while_running(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (says_no_gl_integration(context, message))
         return;
-    if (type != QtFatalMsg && !says_wayland_connection_lost(message)) {
+    if (type != QtFatalMsg && !says_connection_lost(message)) {
         std::fprintf(stderr, "%s\n",
                      qFormatLogMessage(type, context, message).toLocal8Bit().constData());
         return;
