@@ -21,6 +21,7 @@ $game_only || packages+=(
     python3 libx11-dev libxdamage-dev
     googletest libgtest-dev libbenchmark-dev
     xvfb openbox xdotool imagemagick x11-utils
+    sway wtype grim qt6-wayland
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi
     orca speech-dispatcher speech-dispatcher-espeak-ng
     python3-pil librsvg2-bin fonts-kouzan-mouhitsu

@@ -1,6 +1,5 @@
 // The program's entry: the command line, the application object, the real host and sound,
 // the ways the game can end from outside, and the game's own start.
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -19,7 +18,7 @@
 namespace {
 
 // The toolkit ends the process itself when the display goes away (status 1 on
-// X11, a fatal message on Wayland); the sound is closed on the way out all the same.
+// X11, after a warning on Wayland); the sound is closed on the way out all the same.
 MediaCommands* sound_at_exit = nullptr;
 
 void display_lost()
@@ -27,8 +26,7 @@ void display_lost()
     if (!sound_at_exit)
         return;
     sound_at_exit->release();
-    std::fputs("mokuta: the display went away, so the game has ended\n", stderr);
-    std::fflush(stderr);
+    say_the_display_went_away();
 }
 
 // A test that must soon meet a bonus day or a caller names the first day in MOKUTA_FIRST_DAY

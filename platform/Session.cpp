@@ -1,11 +1,13 @@
 // The game's place in the desktop session: its display, its window, the session bus.
 #include "platform/Session.h"
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -58,9 +60,32 @@ std::string variable(const char* name)
     return value && *value ? std::string(name) + "=" + value : std::string(name) + " not set";
 }
 
-// One line: what was tried, and the toolkit's own words for why it failed.
-void while_starting(QtMsgType type, const QMessageLogContext&, const QString& message)
+// Set when the game, not the player, turned the GL buffers off on Wayland.
+bool chose_no_gl = false;
+
+// Without GL the toolkit finds no buffer integration by that name and says so in two lines;
+// drawing in memory is what the game asked for, so they are not passed on.
+bool says_no_gl_integration(const QMessageLogContext& context, const QString& message)
 {
+    return chose_no_gl && context.category && std::strcmp(context.category, "qt.qpa.wayland") == 0 &&
+           (message.startsWith(QLatin1String("Failed to load client buffer integration")) ||
+            message.startsWith(QLatin1String("Available client buffer integrations")));
+}
+
+// When the connection to the display breaks the toolkit warns and then ends the process itself
+// (on Wayland past the exit handlers): this warning is the game's one chance to end in its own words.
+bool says_connection_lost(const QString& message)
+{
+    return message.startsWith(QLatin1String("The Wayland connection broke")) ||
+           message.startsWith(QLatin1String("The Wayland connection experienced a fatal error")) ||
+           message.startsWith(QLatin1String("The X11 connection broke"));
+}
+
+// One line: what was tried, and the toolkit's own words for why it failed.
+void while_starting(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (says_no_gl_integration(context, message))
+        return;
     if (type != QtFatalMsg) {
         held_messages() << message;
         return;
@@ -78,19 +103,29 @@ void while_starting(QtMsgType type, const QMessageLogContext&, const QString& me
 
 void (*display_ended)() = nullptr;
 
-// The toolkit gives up with a fatal message when the connection to the
-// compositor breaks; the game closes its sound, says so once and ends.
+// The toolkit gives up with a fatal message (or a warning before it ends the process) when the
+// connection to the display breaks; the game closes its sound, says so once and ends. Wayland's
+// reading thread and the window's thread can both meet the broken connection at once: the first
+// one ends the game, and only the window's thread, which plays the sound, may close it.
 void while_running(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type != QtFatalMsg) {
+    if (says_no_gl_integration(context, message))
+        return;
+    if (type != QtFatalMsg && !says_connection_lost(message)) {
         std::fprintf(stderr, "%s\n",
                      qFormatLogMessage(type, context, message).toLocal8Bit().constData());
         return;
     }
-    if (display_ended)
+    static std::atomic_flag ending = ATOMIC_FLAG_INIT;
+    if (ending.test_and_set())
+        for (;;)
+            ::pause();
+    if (!display_ended)
+        std::fprintf(stderr, "mokuta: %s\n", message.toLocal8Bit().constData());
+    else if (::gettid() == ::getpid())
         display_ended();
     else
-        std::fprintf(stderr, "mokuta: %s\n", message.toLocal8Bit().constData());
+        say_the_display_went_away();
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -101,8 +136,15 @@ void draw_without_gl()
 {
     // The window is drawn in memory and handed over whole; the GL drivers
     // the toolkit would load for it anyway cost more than the game itself.
+    chose_no_gl = !std::getenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION");
     ::setenv("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION", "shm", 0);
     ::setenv("QT_XCB_GL_INTEGRATION", "none", 0);
+}
+
+void say_the_display_went_away()
+{
+    std::fputs("mokuta: the display went away, so the game has ended\n", stderr);
+    std::fflush(stderr);
 }
 
 void on_display_lost(void (*ended)())

@@ -20,6 +20,9 @@ void draw_without_gl();
 // (which closes the sound and says so), then status 1.
 void on_display_lost(void (*ended)());
 
+// The one line a lost display leaves on stderr.
+void say_the_display_went_away();
+
 // While the application object comes up: when no display can be opened, one
 // clear line and exit status 1, instead of the toolkit's abort.
 class DisplayCheck {

@@ -110,6 +110,7 @@ kill "$xvfb2"
 wait_exit "$pid"
 [ "$status" = 1 ] || fail "with the display gone the game ended with $status"
 expect_line "a lost display" "the display went away"
+[ "$(wc -l <"$err")" = 1 ] || fail "a lost display: more than the one line on stderr: $(cat "$err")"
 echo "ok: a lost display"
 
 # A directory in place of a sound file: the box, the reason on stderr, status 1.
