@@ -318,13 +318,26 @@ std::shared_future<SdlMediaCommands::Tune> SdlMediaCommands::tune_for(const std:
         return known->second;
     const SdlLibrary* sdl = sdl_;
     std::shared_future<Tune> tune = std::async(std::launch::async, [sdl, path] {
+                                        const auto start = std::chrono::steady_clock::now();
                                         Tune read{sdl->LoadMUS(path.c_str()), {}};
                                         if (!read.music)
                                             read.why = path + ": " + sdl->GetError();
+                                        read.read_ms = std::chrono::duration<double, std::milli>(
+                                                           std::chrono::steady_clock::now() - start)
+                                                           .count();
                                         return read;
                                     }).share();
     tunes_[path] = tune;
     return tune;
+}
+
+double SdlMediaCommands::tune_read_ms(const std::string& path) const
+{
+    auto known = tunes_.find(std::filesystem::absolute(path).string());
+    if (known == tunes_.end() ||
+        known->second.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return 0;
+    return known->second.get().read_ms;
 }
 
 uint32_t SdlMediaCommands::failed(uint32_t code, std::string why)

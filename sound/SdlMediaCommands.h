@@ -25,6 +25,10 @@ public:
     // What the desktop's sound mixer calls the game and its one stream of sound.
     void name_the_stream(std::string game, std::string stream);
 
+    // How long the music's own thread took to read a tune and its SoundFont (0 while it still
+    // reads, or for a tune never opened); for the measuring tools.
+    double tune_read_ms(const std::string& path) const;
+
     // The SoundFont the music is played with: the player's SDL_SOUNDFONTS, or
     // the first General MIDI SoundFont that Debian installs.
     static std::string choose_soundfont();
@@ -36,6 +40,7 @@ private:
     struct Tune {
         _Mix_Music* music = nullptr;
         std::string why;
+        double read_ms = 0;
     };
     struct Device {
         bool sequencer = false;

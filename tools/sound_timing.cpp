@@ -1,11 +1,18 @@
 // How long the window waits when the music opens (はじめ), opens again (BGM
 // switched back on) and restarts (the watchdog): the longest time its thread
-// went without handling events, and how long until the music played.
+// went without handling events, and how long until the music played; and how
+// long the music's own thread read the tune with its SoundFont.
 // SDL_SOUNDFONTS chooses the SoundFont.
+//   sound_timing [--restart-server COMMAND]
+// COMMAND (run by /bin/sh) kills the sound server and starts it again; then the
+// watchdog's tick that opens the device again and restarts the music is measured too.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
+#include <string>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,6 +20,7 @@
 
 #include "app/Form1.h"
 #include "platform/RealHost.h"
+#include "sound/SdlLibrary.h"
 #include "sound/SdlMediaCommands.h"
 
 namespace {
@@ -62,11 +70,46 @@ void measure(const char* what, StallWatch& watch, const std::function<void()>& a
                 what, watch.longest_ms(), ms.count());
 }
 
+// SDL's own thread finds the server gone at its next write; the watchdog's next
+// tick then opens the device again and starts the music.
+bool measure_server_restart(const std::string& command, RealHost& host, Form1& form, StallWatch& watch)
+{
+    constexpr SDL_AudioDeviceID mixer_device = 2;
+    std::string why;
+    const SdlLibrary* sdl = SdlLibrary::load(why);
+    if (std::system(command.c_str()) != 0) {
+        std::fprintf(stderr, "sound_timing: '%s' failed\n", command.c_str());
+        return false;
+    }
+    for (int i = 0; i < 300 && sdl->GetAudioDeviceStatus(mixer_device) != SDL_AUDIO_STOPPED; ++i)
+        host.sleep_ms(10);
+    if (sdl->GetAudioDeviceStatus(mixer_device) != SDL_AUDIO_STOPPED) {
+        std::fprintf(stderr, "sound_timing: the sound device was not lost\n");
+        return false;
+    }
+    measure("reopen (server back)", watch, [&] { form.Timer1_Timer(); });
+    if (sdl->GetAudioDeviceStatus(mixer_device) != SDL_AUDIO_PLAYING ||
+        form.Midi_Status() != QLatin1String("PLAYING")) {
+        std::fprintf(stderr, "sound_timing: the music did not come back with the device\n");
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    std::string restart_server;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--restart-server") == 0 && i + 1 < argc) {
+            restart_server = argv[++i];
+        } else {
+            std::fprintf(stderr, "usage: sound_timing [--restart-server COMMAND]\n");
+            return 2;
+        }
+    }
     RealHost host;
     SdlMediaCommands mci(host);
     Form1 form(host, mci);
@@ -75,11 +118,15 @@ int main(int argc, char* argv[])
     std::printf("SoundFont: %s\n", SdlMediaCommands::choose_soundfont().c_str());
     host.sleep_ms(50);
     measure("first open (はじめ)", watch, [&] { form.Midi_Play(tune); });
+    std::printf("%-22s %6.1f ms on the music's own thread\n", "tune and SoundFont read",
+                mci.tune_read_ms(tune.toStdString()));
     for (int i = 1; i <= 3; ++i) {
         form.Midi_Stop();
         measure("open again (BGM on)", watch, [&] { form.Midi_Play(tune); });
         measure("restart (watchdog)", watch, [&] { form.Midi_Loop(); });
     }
+    if (!restart_server.empty() && !measure_server_restart(restart_server, host, form, watch))
+        return 1;
     form.Midi_Stop();
     return 0;
 }

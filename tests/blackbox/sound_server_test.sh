@@ -21,28 +21,14 @@ fi
 watchdog_ms=2000
 margin_ms=2000
 
+source "$(dirname "$0")/../../harness/sound_server.sh"
 start_display
 export SDL_AUDIODRIVER=pulseaudio
-# A server of the test's own, with one sink that plays into nothing. As root (as in CI) it
-# runs as a per-user server all the same, in the test's folders: it only warns.
-server_home=$scratch/server
-mkdir -p -m 700 "$server_home"
-export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/sound"
 unset PULSE_SINK PULSE_PROP PULSE_COOKIE
+server_dir=$scratch/server
 start_server() {
-    HOME=$server_home DBUS_SESSION_BUS_ADDRESS=disabled: DISPLAY= \
-        pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disable-shm=yes \
-        --log-target=stderr --load="module-null-sink sink_name=nowhere" \
-        --load="module-native-protocol-unix socket=$XDG_RUNTIME_DIR/sound auth-anonymous=1" \
-        2>>"$scratch/server.log" &
-    server=$!
-    disown # its death at the test's hands is no news
-    pids+=($server)
-    for _ in $(seq 100); do
-        LC_ALL=C pactl info >/dev/null 2>&1 && return 0
-        sleep 0.05
-    done
-    fail "the sound server did not start: $(tail -5 "$scratch/server.log")"
+    start_sound_server "$server_dir" || fail "no sound server"
+    pids+=($sound_server)
 }
 
 # The game's streams on the server, one "application.name|media.name|application.icon_name" a
@@ -113,8 +99,7 @@ only_the_window "with the music playing"
 heard "before the restart"
 
 # The server dies in the middle of the tune and a new one comes up in its place.
-kill -KILL "$server"
-while kill -0 "$server" 2>/dev/null; do sleep 0.05; done
+stop_sound_server "$server_dir"
 sleep 0.5
 start_server
 back_from=$(date +%s%N)
