@@ -3,6 +3,7 @@
 
 #include <future>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "sound/MediaCommands.h"
@@ -60,8 +61,11 @@ private:
     bool audio_ready();
     bool open_audio();
     void close_audio();
+    void reopen_lost_audio();
+    bool settle_reopening();
     bool sound_goes_on();
     bool reopen_now_and_then();
+    bool sound_is_back();
     std::shared_future<Tune> tune_for(const std::string& path);
     bool start_tune(Device& device);
     void free_device(Device& device);
@@ -71,6 +75,8 @@ private:
     const SdlLibrary* sdl_ = nullptr;
     std::map<std::string, Device> devices_;
     std::map<std::string, std::shared_future<Tune>> tunes_;
+    // A device the server took away, closed and opened again; why it did not open.
+    std::future<std::optional<std::string>> reopening_;
     std::string game_name_ = "mokuta";
     std::string stream_name_;
     bool audio_open_ = false;

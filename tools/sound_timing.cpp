@@ -3,9 +3,11 @@
 // went without handling events, and how long until the music played; and how
 // long the music's own thread read the tune with its SoundFont.
 // SDL_SOUNDFONTS chooses the SoundFont.
-//   sound_timing [--restart-server COMMAND]
-// COMMAND (run by /bin/sh) kills the sound server and starts it again; then the
-// watchdog's tick that opens the device again and restarts the music is measured too.
+//   sound_timing [--server-down COMMAND --server-up COMMAND]
+// With the commands (run by /bin/sh) that kill the sound server and start it
+// again, the watchdog's ticks that find the device lost, find it away and open
+// it again with the music are measured too: once with the server restarted
+// between two ticks, once with it away for a tick.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -70,30 +72,61 @@ void measure(const char* what, StallWatch& watch, const std::function<void()>& a
                 what, watch.longest_ms(), ms.count());
 }
 
-// SDL's own thread finds the server gone at its next write; the watchdog's next
-// tick then opens the device again and starts the music.
-bool measure_server_restart(const std::string& command, RealHost& host, Form1& form, StallWatch& watch)
+constexpr SDL_AudioDeviceID mixer_device = 2;
+
+bool run(const std::string& command)
 {
-    constexpr SDL_AudioDeviceID mixer_device = 2;
+    if (std::system(command.c_str()) == 0)
+        return true;
+    std::fprintf(stderr, "sound_timing: '%s' failed\n", command.c_str());
+    return false;
+}
+
+// SDL's own thread finds the server gone at its next write.
+bool device_lost(const SdlLibrary& sdl, RealHost& host)
+{
+    for (int i = 0; i < 300 && sdl.GetAudioDeviceStatus(mixer_device) != SDL_AUDIO_STOPPED; ++i)
+        host.sleep_ms(10);
+    if (sdl.GetAudioDeviceStatus(mixer_device) == SDL_AUDIO_STOPPED)
+        return true;
+    std::fprintf(stderr, "sound_timing: the sound device was not lost\n");
+    return false;
+}
+
+// The watchdog's ticks, a little over a second apart as the device is tried at most once a second.
+void tick(const char* what, RealHost& host, Form1& form, StallWatch& watch)
+{
+    host.sleep_ms(1100);
+    measure(what, watch, [&] { form.Timer1_Timer(); });
+}
+
+bool music_back(const SdlLibrary& sdl, Form1& form)
+{
+    if (sdl.GetAudioDeviceStatus(mixer_device) == SDL_AUDIO_PLAYING &&
+        form.Midi_Status() == QLatin1String("PLAYING"))
+        return true;
+    std::fprintf(stderr, "sound_timing: the music did not come back with the device\n");
+    return false;
+}
+
+// The server restarted between two ticks, and the server away for a tick.
+bool measure_lost_device(const std::string& down, const std::string& up, RealHost& host, Form1& form,
+                         StallWatch& watch)
+{
     std::string why;
     const SdlLibrary* sdl = SdlLibrary::load(why);
-    if (std::system(command.c_str()) != 0) {
-        std::fprintf(stderr, "sound_timing: '%s' failed\n", command.c_str());
+    if (!run(down) || !run(up) || !device_lost(*sdl, host))
         return false;
-    }
-    for (int i = 0; i < 300 && sdl->GetAudioDeviceStatus(mixer_device) != SDL_AUDIO_STOPPED; ++i)
-        host.sleep_ms(10);
-    if (sdl->GetAudioDeviceStatus(mixer_device) != SDL_AUDIO_STOPPED) {
-        std::fprintf(stderr, "sound_timing: the sound device was not lost\n");
+    tick("device lost (tick)", host, form, watch);
+    tick("device back (tick)", host, form, watch);
+    if (!music_back(*sdl, form) || !run(down) || !device_lost(*sdl, host))
         return false;
-    }
-    measure("reopen (server back)", watch, [&] { form.Timer1_Timer(); });
-    if (sdl->GetAudioDeviceStatus(mixer_device) != SDL_AUDIO_PLAYING ||
-        form.Midi_Status() != QLatin1String("PLAYING")) {
-        std::fprintf(stderr, "sound_timing: the music did not come back with the device\n");
+    tick("device lost (tick)", host, form, watch);
+    tick("device away (tick)", host, form, watch);
+    if (!run(up))
         return false;
-    }
-    return true;
+    tick("device back (tick)", host, form, watch);
+    return music_back(*sdl, form);
 }
 
 } // namespace
@@ -101,14 +134,16 @@ bool measure_server_restart(const std::string& command, RealHost& host, Form1& f
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    std::string restart_server;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--restart-server") == 0 && i + 1 < argc) {
-            restart_server = argv[++i];
-        } else {
-            std::fprintf(stderr, "usage: sound_timing [--restart-server COMMAND]\n");
-            return 2;
-        }
+    std::string down, up;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--server-down") == 0)
+            down = argv[i + 1];
+        else if (std::strcmp(argv[i], "--server-up") == 0)
+            up = argv[i + 1];
+    }
+    if (argc % 2 == 0 || down.empty() != up.empty()) {
+        std::fprintf(stderr, "usage: sound_timing [--server-down COMMAND --server-up COMMAND]\n");
+        return 2;
     }
     RealHost host;
     SdlMediaCommands mci(host);
@@ -125,7 +160,7 @@ int main(int argc, char* argv[])
         measure("open again (BGM on)", watch, [&] { form.Midi_Play(tune); });
         measure("restart (watchdog)", watch, [&] { form.Midi_Loop(); });
     }
-    if (!restart_server.empty() && !measure_server_restart(restart_server, host, form, watch))
+    if (!down.empty() && !measure_lost_device(down, up, host, form, watch))
         return 1;
     form.Midi_Stop();
     return 0;

@@ -2,7 +2,7 @@
 # The music's start costs through a real sound server: build/tools/sound_timing run RUNS times for
 # each SoundFont (each run a fresh process, so each first open reads the SoundFont anew), under
 # Xvfb with SDL's pulseaudio driver and a sound server of its own that each run kills and
-# starts again once. Prints min / median / max of every figure over the runs.
+# starts again twice. Prints min / median / max of every figure over the runs.
 # usage: tools/sound_timing.sh RUNS SOUNDFONT [SOUNDFONT...]
 set -u
 runs=$1; shift
@@ -15,10 +15,11 @@ export SDL_AUDIODRIVER=pulseaudio
 server=$scratch/server
 trap 'stop_sound_server "$server"; cleanup' EXIT
 start_sound_server "$server" || exit 1
-restart="bash -c 'source \"$here/../harness/sound_server.sh\" && stop_sound_server \"$server\" && start_sound_server \"$server\"'"
+down="bash -c 'source \"$here/../harness/sound_server.sh\" && stop_sound_server \"$server\"'"
+up="bash -c 'source \"$here/../harness/sound_server.sh\" && start_sound_server \"$server\"'"
 for soundfont in "$@"; do
     for _ in $(seq "$runs"); do
-        SDL_SOUNDFONTS=$soundfont "$timing" --restart-server "$restart" || echo "a run failed" >&2
+        SDL_SOUNDFONTS=$soundfont "$timing" --server-down "$down" --server-up "$up" || echo "a run failed" >&2
     done >"$scratch/out"
     echo "$soundfont, $runs runs (min / median / max, ms):"
     /usr/bin/python3 - "$scratch/out" <<'PY'
