@@ -63,6 +63,20 @@ bool is_plain_file(const std::string& path)
     return std::filesystem::is_regular_file(path, error);
 }
 
+// The audio system and the mixer opened; nothing, or why they cannot be.
+std::optional<std::string> open_mixer(const SdlLibrary& sdl)
+{
+    if (sdl.InitSubSystem(SDL_INIT_AUDIO) != 0 || sdl.OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+        std::string why = sdl.GetError();
+        if (const char* driver = std::getenv("SDL_AUDIODRIVER"); driver && *driver)
+            why += std::string(" (SDL_AUDIODRIVER=") + driver + ")";
+        sdl.QuitSubSystem(SDL_INIT_AUDIO);
+        return why;
+    }
+    sdl.AllocateChannels(1);
+    return std::nullopt;
+}
+
 } // namespace
 
 SdlMediaCommands::SdlMediaCommands(Host& host) : host_(host) {}
@@ -104,13 +118,39 @@ void SdlMediaCommands::name_the_stream(std::string game, std::string stream)
     stream_name_ = std::move(stream);
 }
 
+// SDL_mixer and what it brings (the synthesiser, the sound server's client)
+// take some 20 ms to load, which the window would not answer in; at はじめ they
+// load on a thread of their own while the greeting shows.
+void SdlMediaCommands::get_ready()
+{
+    if (sdl_ || audio_failed_ || library_.valid())
+        return;
+    library_ = std::async(std::launch::async, [] {
+        std::string why;
+        const SdlLibrary* sdl = SdlLibrary::load(why);
+        return std::make_pair(sdl, why);
+    });
+}
+
+// Waited for in short pauses, as a tune is.
+const SdlLibrary* SdlMediaCommands::load_library()
+{
+    if (!library_.valid())
+        return SdlLibrary::load(audio_error_);
+    while (library_.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready)
+        host_.sleep_ms(4);
+    auto [sdl, why] = library_.get();
+    audio_error_ = why;
+    return sdl;
+}
+
 // The audio device opens the first time a sound is opened, not at start-up,
 // and a machine without one is asked only once.
 bool SdlMediaCommands::audio_ready()
 {
     if (audio_open_ || audio_failed_ || audio_lost_)
         return audio_open_;
-    sdl_ = SdlLibrary::load(audio_error_);
+    sdl_ = load_library();
     if (!sdl_) {
         audio_failed_ = true;
         return false;
@@ -133,20 +173,6 @@ bool SdlMediaCommands::audio_ready()
     if (!soundfont.empty())
         sdl_->SetSoundFonts(soundfont.c_str());
     return true;
-}
-
-// The audio system and the mixer opened; nothing, or why they cannot be.
-static std::optional<std::string> open_mixer(const SdlLibrary& sdl)
-{
-    if (sdl.InitSubSystem(SDL_INIT_AUDIO) != 0 || sdl.OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
-        std::string why = sdl.GetError();
-        if (const char* driver = std::getenv("SDL_AUDIODRIVER"); driver && *driver)
-            why += std::string(" (SDL_AUDIODRIVER=") + driver + ")";
-        sdl.QuitSubSystem(SDL_INIT_AUDIO);
-        return why;
-    }
-    sdl.AllocateChannels(1);
-    return std::nullopt;
 }
 
 bool SdlMediaCommands::open_audio()

@@ -4,6 +4,7 @@
 #include <future>
 #include <map>
 #include <optional>
+#include <utility>
 #include <string>
 
 #include "sound/MediaCommands.h"
@@ -20,6 +21,7 @@ public:
 
     uint32_t send(const std::string& command, std::string* answer = nullptr,
                   std::size_t capacity = 0) override;
+    void get_ready() override;
     void release() override;
     std::string last_error() const override { return last_error_; }
 
@@ -59,6 +61,7 @@ private:
     uint32_t close(const std::string& alias);
     std::string mode(Device& device);
     bool audio_ready();
+    const SdlLibrary* load_library();
     bool open_audio();
     void close_audio();
     void reopen_lost_audio();
@@ -73,6 +76,8 @@ private:
 
     Host& host_;
     const SdlLibrary* sdl_ = nullptr;
+    // SDL_mixer loading on a thread of its own; why it did not load.
+    std::future<std::pair<const SdlLibrary*, std::string>> library_;
     std::map<std::string, Device> devices_;
     std::map<std::string, std::shared_future<Tune>> tunes_;
     // A device the server took away, closed and opened again; why it did not open.
