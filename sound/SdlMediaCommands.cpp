@@ -217,7 +217,7 @@ bool SdlMediaCommands::sound_goes_on()
     return false;
 }
 
-// SDL lets a device's last buffers drain before it closes, some 140 ms with the
+// SDL lets a device's last buffers drain before it closes, some 130 ms with the
 // game's buffer, so the lost one is closed and opened again on a thread of its
 // own. The waves go first, while the mixer still has its channels to take them
 // off; the next effect reads its file again. Until that thread is done nothing
@@ -294,8 +294,11 @@ bool SdlMediaCommands::sound_is_back()
     return true;
 }
 
+// SDL_mixer still loading is waited for: the process must not end under the loader.
 void SdlMediaCommands::release()
 {
+    if (library_.valid())
+        library_.wait();
     for (auto& [alias, device] : devices_)
         free_device(device);
     devices_.clear();

@@ -4,8 +4,8 @@
 #include <future>
 #include <map>
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 
 #include "sound/MediaCommands.h"
 
