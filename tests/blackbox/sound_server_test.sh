@@ -16,8 +16,9 @@ if [ ${#missing[@]} -gt 0 ]; then
         fail "could not install ${missing[*]}"
 fi
 
-# The watchdog looks at the music every two seconds (Timer1); the game tries the device again
-# at most once a second. A sink-input is expected back within a tick and this margin.
+# The watchdog looks at the music every two seconds (Timer1); the tick that finds the device
+# gone opens it again on a thread, and later ticks try again at most once a second. The game's
+# stream is expected back within a tick of the new server and this margin.
 watchdog_ms=2000
 margin_ms=2000
 
@@ -104,7 +105,7 @@ sleep 0.5
 start_server
 back_from=$(date +%s%N)
 wait_stream $((watchdog_ms + margin_ms)) ||
-    fail "the music did not come back within $((watchdog_ms + margin_ms)) ms of the server: $(cat "$scratch/stderr")"
+    fail "the game's stream did not come back within $((watchdog_ms + margin_ms)) ms of the server: $(cat "$scratch/stderr")"
 echo "ok: the game's stream was back $((($(date +%s%N) - back_from) / 1000000)) ms after the new server"
 [ "$(game_streams)" = "$expected" ] || fail "after the restart the mixer shows '$(game_streams)'"
 only_the_window "after the sound server's restart"
