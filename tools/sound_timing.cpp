@@ -135,13 +135,16 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     std::string down, up;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    bool understood = argc % 2 == 1;
+    for (int i = 1; understood && i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--server-down") == 0)
             down = argv[i + 1];
         else if (std::strcmp(argv[i], "--server-up") == 0)
             up = argv[i + 1];
+        else
+            understood = false;
     }
-    if (argc % 2 == 0 || down.empty() != up.empty()) {
+    if (!understood || down.empty() != up.empty()) {
         std::fprintf(stderr, "usage: sound_timing [--server-down COMMAND --server-up COMMAND]\n");
         return 2;
     }
