@@ -40,6 +40,7 @@ void Form1::lay_out_title()
 void Form1::Starts_Click()
 {
     el.Starts->setEnabled(false);
+    mci.get_ready(); // the music starts after the greeting
     st.Face_No = expression::cool_thumb_up;
     Mask_Face();
     draw_hero_on_title(*this, big_face_dx, big_face_dy, big_face);

@@ -24,6 +24,9 @@ public:
     virtual uint32_t send(const std::string& command, std::string* answer = nullptr,
                           std::size_t capacity = 0) = 0;
 
+    // The first sound follows soon: whatever it needs can get ready meanwhile.
+    virtual void get_ready() {}
+
     // Lets go of the sound hardware before the process ends.
     virtual void release() {}
 

@@ -1,4 +1,4 @@
-// SDL and SDL_mixer, loaded the first time the game makes a sound rather than when it starts.
+// SDL and SDL_mixer, loaded when the game is about to make its first sound rather than when it starts.
 #include "sound/SdlLibrary.h"
 
 #include <dlfcn.h>

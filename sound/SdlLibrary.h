@@ -1,5 +1,5 @@
-// SDL and SDL_mixer, loaded the first time the game makes a sound rather than when it starts:
-// the music's synthesiser and its codecs then cost nothing before はじめ.
+// SDL and SDL_mixer, loaded when the game is about to make its first sound (はじめ) rather than
+// when it starts: the music's synthesiser and its codecs then cost nothing before.
 #pragma once
 
 #include <string>
@@ -35,6 +35,7 @@ struct SdlLibrary {
         return PlayChannelTimed(channel, chunk, loops, -1);
     }
 
-    // The library, loaded on the first call; nothing (and the reason in `why`) when it is not installed.
+    // The library, loaded on the first call (from one thread at a time); nothing (and the reason
+    // in `why`) when it is not installed.
     static const SdlLibrary* load(std::string& why);
 };

@@ -63,6 +63,20 @@ bool is_plain_file(const std::string& path)
     return std::filesystem::is_regular_file(path, error);
 }
 
+// The audio system and the mixer opened; nothing, or why they cannot be.
+std::optional<std::string> open_mixer(const SdlLibrary& sdl)
+{
+    if (sdl.InitSubSystem(SDL_INIT_AUDIO) != 0 || sdl.OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+        std::string why = sdl.GetError();
+        if (const char* driver = std::getenv("SDL_AUDIODRIVER"); driver && *driver)
+            why += std::string(" (SDL_AUDIODRIVER=") + driver + ")";
+        sdl.QuitSubSystem(SDL_INIT_AUDIO);
+        return why;
+    }
+    sdl.AllocateChannels(1);
+    return std::nullopt;
+}
+
 } // namespace
 
 SdlMediaCommands::SdlMediaCommands(Host& host) : host_(host) {}
@@ -104,13 +118,39 @@ void SdlMediaCommands::name_the_stream(std::string game, std::string stream)
     stream_name_ = std::move(stream);
 }
 
+// SDL_mixer and what it brings (the synthesiser, the sound server's client)
+// take some 20 ms to load, which the window would not answer in; at はじめ they
+// load on a thread of their own while the greeting shows.
+void SdlMediaCommands::get_ready()
+{
+    if (sdl_ || audio_failed_ || library_.valid())
+        return;
+    library_ = std::async(std::launch::async, [] {
+        std::string why;
+        const SdlLibrary* sdl = SdlLibrary::load(why);
+        return std::make_pair(sdl, why);
+    });
+}
+
+// Waited for in short pauses, as a tune is.
+const SdlLibrary* SdlMediaCommands::load_library()
+{
+    if (!library_.valid())
+        return SdlLibrary::load(audio_error_);
+    while (library_.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready)
+        host_.sleep_ms(4);
+    auto [sdl, why] = library_.get();
+    audio_error_ = why;
+    return sdl;
+}
+
 // The audio device opens the first time a sound is opened, not at start-up,
 // and a machine without one is asked only once.
 bool SdlMediaCommands::audio_ready()
 {
     if (audio_open_ || audio_failed_ || audio_lost_)
         return audio_open_;
-    sdl_ = SdlLibrary::load(audio_error_);
+    sdl_ = load_library();
     if (!sdl_) {
         audio_failed_ = true;
         return false;
@@ -137,15 +177,10 @@ bool SdlMediaCommands::audio_ready()
 
 bool SdlMediaCommands::open_audio()
 {
-    if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0 ||
-        sdl_->OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
-        audio_error_ = sdl_->GetError();
-        if (const char* driver = std::getenv("SDL_AUDIODRIVER"); driver && *driver)
-            audio_error_ += std::string(" (SDL_AUDIODRIVER=") + driver + ")";
-        sdl_->QuitSubSystem(SDL_INIT_AUDIO);
+    if (std::optional<std::string> why = open_mixer(*sdl_)) {
+        audio_error_ = *why;
         return false;
     }
-    sdl_->AllocateChannels(1);
     audio_open_ = true;
     return true;
 }
@@ -153,6 +188,7 @@ bool SdlMediaCommands::open_audio()
 // A tune still being read is waited for: the mixer must not close under it.
 void SdlMediaCommands::close_audio()
 {
+    settle_reopening();
     for (auto& [path, tune] : tunes_)
         tune.wait();
     if (!audio_open_)
@@ -174,13 +210,52 @@ bool SdlMediaCommands::sound_goes_on()
         return reopen_now_and_then();
     if (!audio_open_ || sdl_->GetAudioDeviceStatus(mixer_device) != SDL_AUDIO_STOPPED)
         return audio_open_;
-    for (auto& [alias, device] : devices_)
-        device.playing = false;
-    close_audio();
+    reopen_lost_audio();
     audio_lost_ = true;
     lost_ms_ = host_.clock_ms();
-    last_reopen_ms_ = lost_ms_ - 1000;
-    return reopen_now_and_then();
+    last_reopen_ms_ = lost_ms_;
+    return false;
+}
+
+// SDL lets a device's last buffers drain before it closes, some 130 ms with the
+// game's buffer, so the lost one is closed and opened again on a thread of its
+// own. The waves go first, while the mixer still has its channels to take them
+// off; the next effect reads its file again. Until that thread is done nothing
+// of SDL is touched here: the game plays on as with the device away.
+void SdlMediaCommands::reopen_lost_audio()
+{
+    for (auto& [alias, device] : devices_) {
+        device.playing = false;
+        if (device.wave) {
+            sdl_->HaltChannel(wave_channel);
+            sdl_->FreeChunk(device.wave);
+            device.wave = nullptr;
+        }
+    }
+    std::vector<std::shared_future<Tune>> reading;
+    for (auto& [path, tune] : tunes_)
+        reading.push_back(tune);
+    const SdlLibrary* sdl = sdl_;
+    audio_open_ = false;
+    reopening_ = std::async(std::launch::async, [sdl, reading] {
+        for (const auto& tune : reading)
+            tune.wait();
+        sdl->CloseAudio();
+        sdl->QuitSubSystem(SDL_INIT_AUDIO);
+        return open_mixer(*sdl);
+    });
+}
+
+// Waits for the thread that opens the device again; true when it did.
+bool SdlMediaCommands::settle_reopening()
+{
+    if (!reopening_.valid())
+        return false;
+    const std::optional<std::string> why = reopening_.get();
+    if (why)
+        audio_error_ = *why;
+    audio_open_ = !why;
+    return audio_open_;
 }
 
 // While the device stays away, the game plays on silently and tries again at
@@ -189,13 +264,15 @@ bool SdlMediaCommands::sound_goes_on()
 bool SdlMediaCommands::reopen_now_and_then()
 {
     const uint32_t now = host_.clock_ms();
-    if (now - last_reopen_ms_ < 1000)
-        return false;
-    last_reopen_ms_ = now;
-    if (open_audio()) {
-        audio_lost_ = false;
-        said_lost_ = false;
-        return true;
+    if (reopening_.valid()) {
+        if (reopening_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            return false;
+        if (settle_reopening())
+            return sound_is_back();
+    } else if (now - last_reopen_ms_ >= 1000) {
+        last_reopen_ms_ = now;
+        if (open_audio())
+            return sound_is_back();
     }
     if (!said_lost_ && now - lost_ms_ >= 3000) {
         host_.note(QStringLiteral("the sound device went away and cannot be opened again (%1); "
@@ -206,8 +283,22 @@ bool SdlMediaCommands::reopen_now_and_then()
     return false;
 }
 
+// The music the watchdog already started again, silently, is heard from its beginning.
+bool SdlMediaCommands::sound_is_back()
+{
+    audio_lost_ = false;
+    said_lost_ = false;
+    for (auto& [alias, device] : devices_)
+        if (device.sequencer && device.playing)
+            start_tune(device);
+    return true;
+}
+
+// SDL_mixer still loading is waited for: the process must not end under the loader.
 void SdlMediaCommands::release()
 {
+    if (library_.valid())
+        library_.wait();
     for (auto& [alias, device] : devices_)
         free_device(device);
     devices_.clear();
@@ -318,13 +409,26 @@ std::shared_future<SdlMediaCommands::Tune> SdlMediaCommands::tune_for(const std:
         return known->second;
     const SdlLibrary* sdl = sdl_;
     std::shared_future<Tune> tune = std::async(std::launch::async, [sdl, path] {
+                                        const auto start = std::chrono::steady_clock::now();
                                         Tune read{sdl->LoadMUS(path.c_str()), {}};
                                         if (!read.music)
                                             read.why = path + ": " + sdl->GetError();
+                                        read.read_ms = std::chrono::duration<double, std::milli>(
+                                                           std::chrono::steady_clock::now() - start)
+                                                           .count();
                                         return read;
                                     }).share();
     tunes_[path] = tune;
     return tune;
+}
+
+double SdlMediaCommands::tune_read_ms(const std::string& path) const
+{
+    auto known = tunes_.find(std::filesystem::absolute(path).string());
+    if (known == tunes_.end() ||
+        known->second.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return 0;
+    return known->second.get().read_ms;
 }
 
 uint32_t SdlMediaCommands::failed(uint32_t code, std::string why)

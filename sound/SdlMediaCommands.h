@@ -3,7 +3,9 @@
 
 #include <future>
 #include <map>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "sound/MediaCommands.h"
 
@@ -19,11 +21,16 @@ public:
 
     uint32_t send(const std::string& command, std::string* answer = nullptr,
                   std::size_t capacity = 0) override;
+    void get_ready() override;
     void release() override;
     std::string last_error() const override { return last_error_; }
 
     // What the desktop's sound mixer calls the game and its one stream of sound.
     void name_the_stream(std::string game, std::string stream);
+
+    // How long the music's own thread took to read a tune and its SoundFont (0 while it still
+    // reads, or for a tune never opened); for the measuring tools.
+    double tune_read_ms(const std::string& path) const;
 
     // The SoundFont the music is played with: the player's SDL_SOUNDFONTS, or
     // the first General MIDI SoundFont that Debian installs.
@@ -36,6 +43,7 @@ private:
     struct Tune {
         _Mix_Music* music = nullptr;
         std::string why;
+        double read_ms = 0;
     };
     struct Device {
         bool sequencer = false;
@@ -53,10 +61,14 @@ private:
     uint32_t close(const std::string& alias);
     std::string mode(Device& device);
     bool audio_ready();
+    const SdlLibrary* load_library();
     bool open_audio();
     void close_audio();
+    void reopen_lost_audio();
+    bool settle_reopening();
     bool sound_goes_on();
     bool reopen_now_and_then();
+    bool sound_is_back();
     std::shared_future<Tune> tune_for(const std::string& path);
     bool start_tune(Device& device);
     void free_device(Device& device);
@@ -64,8 +76,12 @@ private:
 
     Host& host_;
     const SdlLibrary* sdl_ = nullptr;
+    // SDL_mixer loading on a thread of its own; why it did not load.
+    std::future<std::pair<const SdlLibrary*, std::string>> library_;
     std::map<std::string, Device> devices_;
     std::map<std::string, std::shared_future<Tune>> tunes_;
+    // A device the server took away, closed and opened again; why it did not open.
+    std::future<std::optional<std::string>> reopening_;
     std::string game_name_ = "mokuta";
     std::string stream_name_;
     bool audio_open_ = false;
