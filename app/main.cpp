@@ -48,6 +48,10 @@ int main(int argc, char* argv[])
     if (std::optional<int> status = answer_command_line(argc, argv, language))
         return *status;
     use_only_an_existing_session_bus();
+    draw_without_gl();
+    SdlMediaCommands::show_the_icon_in_the_mixer();
+    // The environment is as the game wants it: from here on threads read it, and a variable
+    // added under a reading thread could pull the old list from under it.
     start_reading_font_configuration();
 
     // Whole scale factors only: the pictures are pixel art and stay crisp at 2x, not smeared at 1.25x.
@@ -55,7 +59,6 @@ int main(int argc, char* argv[])
     // One name everywhere: the Wayland app id is the desktop entry's, the X11 class is mokuta.
     QCoreApplication::setApplicationName(QStringLiteral("mokuta"));
     QGuiApplication::setDesktopFileName(QStringLiteral("jp.mokuta_kun.mokuta"));
-    draw_without_gl();
     auto display_check = std::make_unique<DisplayCheck>();
     QApplication app(argc, argv);
     display_check.reset();

@@ -112,6 +112,12 @@ std::string SdlMediaCommands::choose_soundfont()
     return {};
 }
 
+// The sound server takes the mixer's icon from the client's properties.
+void SdlMediaCommands::show_the_icon_in_the_mixer()
+{
+    ::setenv("PULSE_PROP_application.icon_name", "jp.mokuta_kun.mokuta", 0);
+}
+
 void SdlMediaCommands::name_the_stream(std::string game, std::string stream)
 {
     game_name_ = std::move(game);
@@ -163,8 +169,6 @@ bool SdlMediaCommands::audio_ready()
     if (!stream_name_.empty())
         sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, stream_name_.c_str());
     sdl_->SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
-    // The sound server takes the mixer's icon from the client's properties.
-    ::setenv("PULSE_PROP_application.icon_name", "jp.mokuta_kun.mokuta", 0);
     if (!open_audio()) {
         audio_failed_ = true;
         return false;

@@ -27,6 +27,10 @@ public:
 
     // What the desktop's sound mixer calls the game and its one stream of sound.
     void name_the_stream(std::string game, std::string stream);
+    // The icon the sound server shows beside the stream: it reads it from the environment,
+    // which is set before the program starts any thread (a thread reading the environment
+    // while another adds to it can read freed memory).
+    static void show_the_icon_in_the_mixer();
 
     // How long the music's own thread took to read a tune and its SoundFont (0 while it still
     // reads, or for a tune never opened); for the measuring tools.
