@@ -136,8 +136,13 @@ close_window() {
 # Starts the game in its own directory in a display of its own and waits for its window:
 # sets `pid`, `win` and the window inside's screen position `ox`, `oy`.
 start_game() {
-    local game=$1
     start_display
+    launch_game "$1"
+}
+
+# The same in the display already started.
+launch_game() {
+    local game=$1
     cd "$(dirname "$game")" || fail "no directory for $game"
     "$game" 2>"$scratch/stderr" &
     pid=$!

@@ -177,9 +177,10 @@ private:
     mutable bool shown_blank_pending_ = false;
 };
 
-// The window; closing it by any means runs the game's unload. Every element lies in its stage, the game's own area, which the game sizes
-// through the window; a window made larger than that by the desktop (a tile, maximising,
-// a dragged border) keeps the stage centred on a quiet backdrop, as crisp as ever.
+// The window; closing it by any means runs the game's unload. Every element lies in its stage,
+// the game's own area, which the game sizes through the window; a window made larger than that
+// by the desktop (a tile, maximising, a dragged border) keeps the stage centred on a quiet
+// backdrop, as crisp as ever.
 class FormWindow : public QWidget {
     Q_OBJECT
 public:

@@ -78,14 +78,7 @@ only_the_window() {
 }
 
 start_server
-game=$1
-cd "$(dirname "$game")" || fail "no directory for $game"
-"$game" 2>"$scratch/stderr" &
-pid=$!
-pids+=($pid)
-win=$(wait_window "もくた君 1.20")
-[ -n "$win" ] || fail "the window did not appear"
-read -r ox oy < <(client_origin "$win")
+launch_game "$1"
 wait_pixel 20 20 "239,255,255" || fail "the title picture is not showing: $(pixel 20 20)"
 [ -z "$(game_streams)" ] || fail "the game has a stream before any sound"
 
